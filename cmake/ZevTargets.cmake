@@ -1,0 +1,59 @@
+# Each source folder builds two static libraries from the files it holds:
+#   zev_<folder>_logic  everything that is not a window (rules, tables, texts), QtCore at most
+#   zev_<folder>        the windows: the frm* classes with their Designer forms
+# so that the logic can be tested while a window of the same folder is being worked on.
+# A SINGLE folder (the shell, whose helpers every window uses) keeps everything in one library.
+function(zev_folder folder)
+  cmake_parse_arguments(ARG "SINGLE" "" "LOGIC_LINKS;WINDOW_LINKS" ${ARGN})
+  file(GLOB all CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  set(windows ${all})
+  list(FILTER windows INCLUDE REGEX "/frm[^/]*$")
+  set(logic ${all})
+  list(FILTER logic EXCLUDE REGEX "/frm[^/]*$")
+  if(ARG_SINGLE)
+    set(logic ${all})
+    set(windows "")
+  endif()
+
+  set(logic_sources ${logic})
+  list(FILTER logic_sources INCLUDE REGEX "\\.cpp$")
+  if(logic_sources)
+    add_library(zev_${folder}_logic STATIC ${logic})
+    target_include_directories(zev_${folder}_logic PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(zev_${folder}_logic PUBLIC ${ARG_LOGIC_LINKS})
+  else()
+    add_library(zev_${folder}_logic INTERFACE ${logic})
+    target_include_directories(zev_${folder}_logic INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(zev_${folder}_logic INTERFACE ${ARG_LOGIC_LINKS})
+  endif()
+
+  if(windows)
+    add_library(zev_${folder} STATIC ${windows})
+    target_link_libraries(zev_${folder} PUBLIC zev_${folder}_logic ${ARG_WINDOW_LINKS})
+  else()
+    add_library(zev_${folder} INTERFACE)
+    target_link_libraries(zev_${folder} INTERFACE zev_${folder}_logic ${ARG_WINDOW_LINKS})
+  endif()
+endfunction()
+
+# One test executable per tests/<folder>/test_*.cpp, run headless through CTest.
+# Window tests (test_frm*.cpp) link the whole program, so the launcher and every window are there;
+# the others link only their folder's logic.
+function(zev_tests folder)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
+  foreach(source ${tests})
+    get_filename_component(stem ${source} NAME_WE)
+    set(target ${folder}_${stem})
+    add_executable(${target} ${source})
+    if(stem MATCHES "^test_frm")
+      target_link_libraries(${target} PRIVATE zev_test_support zev_gemmarium)
+    else()
+      target_link_libraries(${target} PRIVATE zev_test_support zev_${folder}_logic)
+    endif()
+    add_test(NAME ${folder}/${stem} COMMAND ${target})
+    set_tests_properties(${folder}/${stem} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZEV_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        TIMEOUT 600)
+  endforeach()
+endfunction()

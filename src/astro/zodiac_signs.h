@@ -1,0 +1,34 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The three-letter abbreviations of the twelve signs in zodiac order: sign k sits at
+// 1-based positions 3k + 1 to 3k + 3.
+inline constexpr std::string_view Sign_Abbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// One sign of the tropical zodiac. Sign k covers longitudes from 30k degrees (included)
+// to 30(k + 1) degrees (excluded).
+struct ZodiacSign {
+    std::string_view abbreviation;
+    std::string_view name;
+};
+
+inline constexpr std::array<ZodiacSign, 12> Zodiac_Signs{{
+    {"Ari", "Aries"},
+    {"Tau", "Taurus"},
+    {"Gem", "Gemini"},
+    {"Can", "Cancer"},
+    {"Leo", "Leo"},
+    {"Vir", "Virgo"},
+    {"Lib", "Libra"},
+    {"Sco", "Scorpio"},
+    {"Sag", "Sagittarius"},
+    {"Cap", "Capricorn"},
+    {"Aqu", "Aquarius"},
+    {"Pis", "Pisces"},
+}};
+
+// The sign whose abbreviation stands at characters 4 to 6 of a row text, compared exactly
+// and case-sensitively from Aries on; none when no abbreviation matches.
+std::optional<ZodiacSign> Sign_Of_Row(std::string_view rowText);

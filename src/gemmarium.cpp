@@ -1,0 +1,19 @@
+#include "gemmarium.h"
+
+#include "divination/frmCrystalDivinationMain.h"
+#include "donation/frmDonate.h"
+#include "gemology/frmGemologyDisplay.h"
+#include "gemology/frmGemologyMain.h"
+#include "gemology/frmGemologySave.h"
+#include "healing/frmCrystalHealingMain.h"
+#include "shell/sub_programs.h"
+
+void Register_Windows()
+{
+    Sub_Programs::setFactory(SubWindow::Divination, [] { return new frmCrystalDivinationMain; });
+    Sub_Programs::setFactory(SubWindow::Healing, [] { return new frmCrystalHealingMain; });
+    Sub_Programs::setFactory(SubWindow::Entry, [] { return new frmGemologyMain; });
+    Sub_Programs::setFactory(SubWindow::Display, [] { return new frmGemologyDisplay; });
+    Sub_Programs::setFactory(SubWindow::Report, [] { return new frmGemologySave; });
+    Sub_Programs::setFactory(SubWindow::Donation, [] { return new frmDonate; });
+}

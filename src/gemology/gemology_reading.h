@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// What one reading produces. Each step writes only the fields it finds a rule for; a field left
+// empty here was not written, so the display keeps what it showed before (its placeholder or
+// an earlier reading's value). Pictures are positions (from 1) in the catalogue named beside them.
+struct GemologyReading {
+    std::optional<std::string> sunSign;
+    std::optional<std::string> sunStone;
+    std::optional<int> sunSignPicture;    // ImglistSunSign
+    std::optional<int> sunStonePicture;   // ImgSunSignStone
+    std::optional<std::string> sunText;
+
+    std::optional<std::string> moonSign;
+    std::optional<std::string> moonStone;
+    std::optional<int> moonSignPicture;   // imgListMoonSign
+    std::optional<int> moonStonePicture;  // ImgMoonSignStone
+    std::optional<std::string> moonText;
+
+    std::optional<std::string> birthStone;
+    std::optional<std::string> birthStoneText;
+    std::optional<int> birthStonePicture;  // ImgBirthStone
+};

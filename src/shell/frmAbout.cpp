@@ -1,0 +1,28 @@
+#include "shell/frmAbout.h"
+
+#include "shell/vendor_links.h"
+#include "ui_frmAbout.h"
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui(new Ui::frmAbout)
+{
+    ui->setupUi(this);
+    ui->imgIcon->showDrawing("app/icon");
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    Connect_Vendor_Links(this);
+}
+
+frmAbout::~frmAbout()
+{
+    delete ui;
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void Show_About_Box(QWidget* parent)
+{
+    frmAbout about(parent);
+    about.exec();
+}

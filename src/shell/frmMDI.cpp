@@ -1,0 +1,150 @@
+#include "shell/frmMDI.h"
+
+#include "shell/link_label.h"
+#include "shell/page_links.h"
+#include "shell/sub_programs.h"
+#include "shell/vendor_links.h"
+#include "ui_frmMDI.h"
+
+#include <QCloseEvent>
+#include <QPixmap>
+
+namespace {
+// Which sub-program each button opens; the link captions 3, 4 and 5 open those of buttons 0, 1 and 2.
+SubWindow buttonProgram(int index)
+{
+    switch (index) {
+    case 0: return SubWindow::Divination;
+    case 1: return SubWindow::Healing;
+    default: return SubWindow::Entry;
+    }
+}
+
+bool isLinkCaption(int index)
+{
+    return index >= 3 && index <= 5;
+}
+
+// Shows a sub-program's first window after every sub-program window was closed.
+void openSubProgram(SubWindow program)
+{
+    if (QWidget* window = Sub_Programs::obtain(program)) {
+        window->show();
+        Sub_Programs::placeAtTopCentre(window);
+    }
+}
+}  // namespace
+
+frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
+{
+    ui->setupUi(this);
+    for (int index : {0, 1, 2}) {
+        auto* button = findChild<QPushButton*>(QStringLiteral("cmdSelectOption_%1").arg(index));
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+    }
+    for (int index = 0; index <= 5; ++index) {
+        CaptionLabel* label = caption(index);
+        connect(label, &CaptionLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        connect(label, &CaptionLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
+    }
+    ui->picMain->setMouseTracking(true);
+    ui->picMain->installEventFilter(this);
+    connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+    connect(ui->cmdMDIDonate, &QPushButton::clicked, this, &frmMDI::cmdMDIDonate_Click);
+    connect(ui->Picture6, &LinkFrame::clicked, this, [] { Open_Page(QStringLiteral("home-page")); });
+    Connect_Vendor_Links(this);
+    MDIForm_Load();
+}
+
+frmMDI::~frmMDI()
+{
+    delete ui;
+}
+
+CaptionLabel* frmMDI::caption(int index) const
+{
+    return findChild<CaptionLabel*>(QStringLiteral("lblCaption_%1").arg(index));
+}
+
+void frmMDI::MDIForm_Load()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/app/icon.svg")));
+    ui->imgDecoration->showDrawing("app/decoration");
+    ui->imgIconLeft->showDrawing("app/icon");
+    ui->imgIconRight->showDrawing("app/icon");
+    const QCursor pointer(QPixmap(QStringLiteral(":/pictures/app/pointer.svg")).scaled(32, 32), 4, 2);
+    for (int index = 3; index <= 5; ++index)
+        caption(index)->setCursor(pointer);
+    Welcome_Panel::attach(ui->picMain);
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    Sub_Programs::closeAll();
+    Welcome_Panel::setVisible(false);
+    openSubProgram(buttonProgram(index));
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    Sub_Programs::closeAll();
+    if (!isLinkCaption(index))
+        return;
+    Welcome_Panel::setVisible(false);
+    openSubProgram(buttonProgram(index - 3));
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (!isLinkCaption(index))
+        return;
+    QFont font = caption(index)->font();
+    font.setUnderline(true);
+    caption(index)->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (int index = 0; index <= 5; ++index) {
+        QFont font = caption(index)->font();
+        font.setUnderline(false);
+        caption(index)->setFont(font);
+    }
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->picMain && event->type() == QEvent::MouseMove)
+        picMain_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMDI::mnuExit_Click()
+{
+    close();
+}
+
+void frmMDI::cmdMDIDonate_Click()
+{
+    if (QWidget* donate = Sub_Programs::obtain(SubWindow::Donation)) {
+        donate->show();
+        donate->raise();
+    }
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    MDIForm_Unload();
+}
+
+void frmMDI::MDIForm_Unload()
+{
+    Quit_Program();
+}

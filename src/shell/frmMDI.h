@@ -1,0 +1,36 @@
+#pragma once
+#include <QMainWindow>
+
+namespace Ui { class frmMDI; }
+class CaptionLabel;
+
+// The launcher: banner, the three sub-program buttons, the welcome panel and the bottom strip.
+// It keeps at most one sub-program open, and closing it ends the program.
+class frmMDI : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMDI(QWidget* parent = nullptr);
+    ~frmMDI() override;
+
+    // The caption with that index (0 to 5).
+    CaptionLabel* caption(int index) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+    void cmdMDIDonate_Click();
+
+private:
+    void MDIForm_Load();
+    void MDIForm_Unload();
+
+    Ui::frmMDI* ui;
+};

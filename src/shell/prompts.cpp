@@ -1,0 +1,62 @@
+#include "shell/prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+class DialogPrompts final : public Prompts {
+public:
+    void showMessage(QWidget* parent, const QString& text, Icon icon) override
+    {
+        QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                        Program_Title, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool askYesNo(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Information, Program_Title, text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString askSavePath(QWidget* parent, const SaveRequest& request) override
+    {
+        QFileDialog dialog(parent, Program_Title, QString(), request.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    bool askPrinter(QWidget* parent, QPrinter& printer, bool hasSelection) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(Program_Title);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+        dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
+                                          : QAbstractPrintDialog::AllPages);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+Prompts* installed = nullptr;
+
+}  // namespace
+
+Prompts& Prompts::current()
+{
+    static DialogPrompts dialogs;
+    return installed ? *installed : dialogs;
+}
+
+void Prompts::install(Prompts* prompts)
+{
+    installed = prompts;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+// The windows that the launcher manages; each exists at most once. The donation window is no
+// sub-program: it stays open beside whichever sub-program is open.
+enum class SubWindow { Divination, Healing, Display, Entry, Report, Donation };
+
+namespace Sub_Programs {
+
+using Factory = std::function<QWidget*()>;
+
+// Says how a window is made (set once at start-up, see gemmarium.cpp).
+void setFactory(SubWindow kind, Factory factory);
+
+// The window of that kind that is open or hidden, or nullptr. A window counts as gone as soon
+// as it is closed (every managed window is deleted on close).
+QWidget* instance(SubWindow kind);
+
+// The existing window of that kind, or a new one made by its factory (not yet shown).
+QWidget* obtain(SubWindow kind);
+
+// Closes the open sub-program windows in the launcher's order: divination, healing,
+// display, entry, report, and the display once more.
+void closeAll();
+
+// Places a window with its left edge at (screen width - window width) / 2 and its top at 0.
+void placeAtTopCentre(QWidget* window);
+
+}  // namespace Sub_Programs
+
+// The launcher's welcome panel, shown exactly while no sub-program is open.
+namespace Welcome_Panel {
+void attach(QWidget* panel);
+void setVisible(bool visible);
+}
+
+// Closes every window of the program, one after the other, then ends the program.
+void Quit_Program();

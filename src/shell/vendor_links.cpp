@@ -1,0 +1,56 @@
+#include "shell/vendor_links.h"
+
+#include "shell/frmAbout.h"
+#include "shell/link_label.h"
+#include "shell/page_links.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace {
+
+struct VendorLink {
+    const char* control;
+    const char* pageKey;
+};
+
+// Which control opens which vendor page.
+constexpr VendorLink Menu_Links[] = {
+    {"mnuOnline", "help-web-page"},
+    {"mnuVisit", "home-page"},
+    {"mnuUpdate", "download-web-page"},
+    {"mnuDonate", "donate"},
+    {"mkmoney", "fully-branded"},
+};
+
+constexpr VendorLink Label_Links[] = {
+    {"lblQuillmereBanner", "home-page"},
+    {"Label61", "home-page"},
+    {"Label1", "home-page"},
+    {"Label14", "home-page"},
+    {"lblHomePage", "home-page"},
+    {"lblCobrand", "co-brand"},
+    {"lblFullBrand", "fully-branded"},
+    {"Label7", "fully-branded"},
+    {"Label15", "fully-branded"},
+    {"lblCoBrand", "fully-branded"},
+};
+
+}  // namespace
+
+void Connect_Vendor_Links(QWidget* window)
+{
+    for (const VendorLink& link : Menu_Links) {
+        const QString key = QString::fromLatin1(link.pageKey);
+        for (QAction* action : window->findChildren<QAction*>(QString::fromLatin1(link.control)))
+            QObject::connect(action, &QAction::triggered, window, [key] { Open_Page(key); });
+    }
+    for (QAction* action : window->findChildren<QAction*>(QStringLiteral("mnuAbout")))
+        QObject::connect(action, &QAction::triggered, window, [window] { Show_About_Box(window); });
+
+    for (const VendorLink& link : Label_Links) {
+        const QString key = QString::fromLatin1(link.pageKey);
+        for (LinkLabel* label : window->findChildren<LinkLabel*>(QString::fromLatin1(link.control)))
+            QObject::connect(label, &LinkLabel::clicked, window, [key] { Open_Page(key); });
+    }
+}

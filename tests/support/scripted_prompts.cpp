@@ -1,0 +1,26 @@
+#include "support/scripted_prompts.h"
+
+#include <QPrinter>
+
+bool ScriptedPrompts::askYesNo(QWidget*, const QString& text)
+{
+    questions.append(text);
+    return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+}
+
+QString ScriptedPrompts::askSavePath(QWidget*, const SaveRequest& request)
+{
+    saveRequests.append(request);
+    return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+}
+
+bool ScriptedPrompts::askPrinter(QWidget*, QPrinter& printer, bool hasSelection)
+{
+    printerSelectionPresets.append(hasSelection);
+    if (printToPdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToPdf);
+    printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    return true;
+}

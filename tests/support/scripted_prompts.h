@@ -1,0 +1,35 @@
+#pragma once
+#include "shell/prompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Prompts that a test scripts: every message and question is recorded, questions and dialogs
+// are answered from queues (Yes, a save path, printer accepted) and fall back to "cancel".
+// Installed for its lifetime.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+    };
+
+    ScriptedPrompts() { Prompts::install(this); }
+    ~ScriptedPrompts() override { Prompts::install(nullptr); }
+
+    void showMessage(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
+    bool askYesNo(QWidget*, const QString& text) override;
+    QString askSavePath(QWidget*, const SaveRequest& request) override;
+    bool askPrinter(QWidget*, QPrinter& printer, bool hasSelection) override;
+
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
+
+    QList<Shown> messages;
+    QStringList questions;
+    QList<bool> yesNoAnswers;       // taken from the front; No when empty
+    QStringList savePaths;          // taken from the front; cancelled when empty
+    QList<SaveRequest> saveRequests;
+    QString printToPdf;             // when set, the printer dialog is accepted and prints to this PDF
+    QList<bool> printerSelectionPresets;
+};
