@@ -16,3 +16,7 @@ void frmGemologyDisplay::closeEvent(QCloseEvent* event)
     Welcome_Panel::setVisible(true);
     QMainWindow::closeEvent(event);
 }
+
+void frmGemologyDisplay::showReading(const GemologyReading&)
+{
+}
