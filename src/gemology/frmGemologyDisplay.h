@@ -1,18 +1,39 @@
 #pragma once
 #include "gemology/gemology_reading.h"
+#include "gemology/report_runs.h"
 
 #include <QMainWindow>
 
-// Window "Zev Gemology".
+namespace Ui { class frmGemologyDisplay; }
+
+// Window "Zev Gemology": one finished reading on three tabs (birth stone, sun sign, moon sign).
+// Its controls are the reading's only store; the report window reads its texts from here.
 class frmGemologyDisplay : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmGemologyDisplay(QWidget* parent = nullptr);
+    ~frmGemologyDisplay() override;
 
     // Writes the reading's fields into the window's controls; a field the reading did not
     // write keeps what the control showed before.
     void showReading(const GemologyReading& reading);
 
+    // The eight texts the report repeats, as the controls show them now.
+    ReportTexts reportTexts() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void cmdPrint_Click();
+    void mnuPrint_Click();
+    void cmdBqck_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+
+private:
+    void Form_Load();
+    void Form_Unload();
+
+    Ui::frmGemologyDisplay* ui;
 };
