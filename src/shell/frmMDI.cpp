@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QPixmap>
+#include <QStyle>
 
 namespace {
 // Which sub-program each button opens; the link captions 3, 4 and 5 open those of buttons 0, 1 and 2.
@@ -23,6 +24,17 @@ SubWindow buttonProgram(int index)
 bool isLinkCaption(int index)
 {
     return index >= 3 && index <= 5;
+}
+
+// The captions take their look from the window's style sheet, so the underline is a style
+// property there too.
+void setUnderlined(QLabel* caption, bool underlined)
+{
+    if (caption->property("underlined").toBool() == underlined)
+        return;
+    caption->setProperty("underlined", underlined);
+    caption->style()->unpolish(caption);
+    caption->style()->polish(caption);
 }
 
 // Shows a sub-program's first window after every sub-program window was closed.
@@ -97,20 +109,14 @@ void frmMDI::lblCaption_Click(int index)
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (!isLinkCaption(index))
-        return;
-    QFont font = caption(index)->font();
-    font.setUnderline(true);
-    caption(index)->setFont(font);
+    if (isLinkCaption(index))
+        setUnderlined(caption(index), true);
 }
 
 void frmMDI::picMain_MouseMove()
 {
-    for (int index = 0; index <= 5; ++index) {
-        QFont font = caption(index)->font();
-        font.setUnderline(false);
-        caption(index)->setFont(font);
-    }
+    for (int index = 0; index <= 5; ++index)
+        setUnderlined(caption(index), false);
 }
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)

@@ -16,9 +16,12 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
-    if (isLeftClickInside(this, event))
-        emit clicked();
+    if (!isLeftClickInside(this, event)) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();  // the click is the link's, not also the strip's behind it
+    emit clicked();
 }
 
 CaptionLabel::CaptionLabel(QWidget* parent) : LinkLabel(parent)
@@ -29,13 +32,16 @@ CaptionLabel::CaptionLabel(QWidget* parent) : LinkLabel(parent)
 
 void CaptionLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    LinkLabel::mouseMoveEvent(event);
+    event->accept();  // a move over the caption is not also a move over the panel behind it
     emit mouseMoved();
 }
 
 void LinkFrame::mouseReleaseEvent(QMouseEvent* event)
 {
-    QFrame::mouseReleaseEvent(event);
-    if (isLeftClickInside(this, event))
-        emit clicked();
+    if (!isLeftClickInside(this, event)) {
+        QFrame::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
 }
