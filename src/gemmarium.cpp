@@ -6,7 +6,11 @@
 #include "gemology/frmGemologyMain.h"
 #include "gemology/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
+#include "shell/single_instance.h"
+#include "shell/start_program.h"
 #include "shell/sub_programs.h"
+
+#include <QApplication>
 
 void Register_Windows()
 {
@@ -16,4 +20,21 @@ void Register_Windows()
     Sub_Programs::setFactory(SubWindow::Display, [] { return new frmGemologyDisplay; });
     Sub_Programs::setFactory(SubWindow::Report, [] { return new frmGemologySave; });
     Sub_Programs::setFactory(SubWindow::Donation, [] { return new frmDonate; });
+}
+
+void Set_Program_Identity()
+{
+    QApplication::setOrganizationName(QStringLiteral("Quillmere"));
+    QApplication::setApplicationName(QStringLiteral("Zev Gemmarium"));
+    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+}
+
+int Run_Program()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    Register_Windows();
+    Single_Instance instance;
+    if (!Start_Program(instance))
+        return 0;
+    return QApplication::exec();
 }
