@@ -1,0 +1,95 @@
+#include "gemology/birth_check.h"
+
+#include <algorithm>
+
+namespace {
+
+// One of the four number fields: the largest value it takes and what the user is told when
+// it holds anything else. Checked in this order.
+struct NumberRule {
+    QString BirthEntry::*text;
+    int largest;
+    const char* message;
+    EntryField field;
+};
+
+constexpr NumberRule Number_Rules[] = {
+    {&BirthEntry::longitudeDegrees, 179, "Please Enter Value Between 0 And 179 in the Degree of Longitude",
+     EntryField::longitudeDegrees},
+    {&BirthEntry::longitudeMinutes, 59, "Please Enter Value Between 0 And 59 in the  Minute of Longitude",
+     EntryField::longitudeMinutes},
+    {&BirthEntry::latitudeDegrees, 89, "Please Enter Value Between 0 And 89 in the Degree of Latitude",
+     EntryField::latitudeDegrees},
+    {&BirthEntry::latitudeMinutes, 59, "Please Enter Value Between 0 And 59 in the  Minute of Latitude",
+     EntryField::latitudeMinutes},
+};
+
+constexpr int Saturated_Number = 1'000'000;
+
+constexpr int February = 2;
+
+// Every year of the entry window's span that divides by 4 is a leap year (2000 is one).
+bool Is_Leap_Year(int year)
+{
+    return year % 4 == 0;
+}
+
+bool Has_Thirty_Days(int month)
+{
+    return month == 4 || month == 6 || month == 9 || month == 11;
+}
+
+EntryProblem Problem(const char* message, ProblemIcon icon, std::optional<EntryField> focus = std::nullopt)
+{
+    return {QString::fromLatin1(message), icon, focus};
+}
+
+std::int16_t Checked_Number(const QString& text)
+{
+    return static_cast<std::int16_t>(Plain_Number(text).value_or(0));
+}
+
+}  // namespace
+
+std::optional<int> Plain_Number(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    for (const QChar character : trimmed) {
+        if (character < u'0' || character > u'9')
+            return std::nullopt;
+        value = std::min(value * 10 + (character.unicode() - u'0'), Saturated_Number);
+    }
+    return value;
+}
+
+std::optional<EntryProblem> Birth_Entry_Problem(const BirthEntry& entry)
+{
+    const BirthData& birth = entry.birth;
+    if (birth.name.trimmed().isEmpty())
+        return Problem("Please Enter Name", ProblemIcon::error, EntryField::name);
+
+    for (const NumberRule& rule : Number_Rules) {
+        const std::optional<int> value = Plain_Number(entry.*rule.text);
+        if (!value || *value > rule.largest)
+            return Problem(rule.message, ProblemIcon::error, rule.field);
+    }
+
+    if (birth.month == February && birth.day > (Is_Leap_Year(birth.year) ? 29 : 28))
+        return Problem("Please Enter Correct Date Or Month!", ProblemIcon::information);
+    if (Has_Thirty_Days(birth.month) && birth.day == 31)
+        return Problem("Please Enter Correct Date Or Month !", ProblemIcon::information);
+    return std::nullopt;
+}
+
+BirthData Birth_Data_Of(const BirthEntry& entry)
+{
+    BirthData birth = entry.birth;
+    birth.latitudeDegrees = Checked_Number(entry.latitudeDegrees);
+    birth.latitudeMinutes = Checked_Number(entry.latitudeMinutes);
+    birth.longitudeDegrees = Checked_Number(entry.longitudeDegrees);
+    birth.longitudeMinutes = Checked_Number(entry.longitudeMinutes);
+    return birth;
+}
