@@ -1,18 +1,111 @@
 #include "divination/frmCrystalDivinationMain.h"
 
+#include "divination/crystal_draw.h"
+#include "divination/divination_crystals.h"
+#include "divination/divination_pictures.h"
+#include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "shell/vendor_links.h"
+#include "ui_frmCrystalDivinationMain.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 
-frmCrystalDivinationMain::frmCrystalDivinationMain(QWidget* parent) : QMainWindow(parent)
+namespace {
+QString toText(std::string_view text)
 {
-    setObjectName(QStringLiteral("frmCrystalDivinationMain"));
-    setWindowTitle(QStringLiteral("Zev Crystal Divination"));
-    resize(800, 600);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string_view longestReading()
+{
+    const auto& rows = Divination_Crystals::Rows;
+    return std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+               return a.reading.size() < b.reading.size();
+           })->reading;
+}
+}  // namespace
+
+frmCrystalDivinationMain::frmCrystalDivinationMain(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::frmCrystalDivinationMain)
+{
+    ui->setupUi(this);
+    connect(ui->picCrystal, &PictureBox::clicked, this, &frmCrystalDivinationMain::picCrystal_Click);
+    connect(ui->cmdRefresh, &QPushButton::clicked, this, &frmCrystalDivinationMain::cmdRefresh_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalDivinationMain::mnuExit_Click);
+    Connect_Vendor_Links(this);
+    keepRoomForLongestReading();
+    Form_Load();
+}
+
+frmCrystalDivinationMain::~frmCrystalDivinationMain()
+{
+    delete ui;
+}
+
+void frmCrystalDivinationMain::Form_Load()
+{
+    Sub_Programs::placeAtTopCentre(this);
+    showReadyView();
+}
+
+void frmCrystalDivinationMain::picCrystal_Click()
+{
+    DrawCrystal();
+}
+
+void frmCrystalDivinationMain::DrawCrystal()
+{
+    const int number = Crystal_Number(Random_Source::uniform());
+    const DivinationCrystal& crystal = Divination_Crystals::crystal(number);
+    ui->lblCrystalName->setText(toText(crystal.name));
+    ui->lblCrystalName->show();
+    ui->lblCrystalDesc->setText(toText(crystal.reading));
+    ui->picCrystal->showPicture(Divination_IMG, crystal.picture);
+    ui->picCrystal->setEnabled(false);
+    ui->picCrystal->unsetCursor();
+}
+
+void frmCrystalDivinationMain::cmdRefresh_Click()
+{
+    showReadyView();
+}
+
+void frmCrystalDivinationMain::showReadyView()
+{
+    ui->lblCrystalName->clear();
+    ui->lblCrystalName->hide();  // no empty band above the introduction
+    ui->lblCrystalDesc->setText(toText(Divination_Crystals::Introduction));
+    ui->picCrystal->showPicture(Divination_IMG, Divination_Pictures::Starting_Picture);
+    ui->picCrystal->setEnabled(true);
+    ui->picCrystal->setCursor(Qt::PointingHandCursor);
+}
+
+// The reading area is as tall as the longest reading needs at the area's narrowest, so the
+// window can never be made so small that a reading is cut off.
+void frmCrystalDivinationMain::keepRoomForLongestReading()
+{
+    QLabel* area = ui->lblCrystalDesc;
+    area->ensurePolished();
+    QLabel probe;
+    probe.setFont(area->font());
+    probe.setWordWrap(true);
+    probe.setText(toText(longestReading()));
+    area->setMinimumHeight(probe.heightForWidth(area->minimumWidth()));
+}
+
+void frmCrystalDivinationMain::mnuExit_Click()
+{
+    close();
 }
 
 void frmCrystalDivinationMain::closeEvent(QCloseEvent* event)
 {
-    Welcome_Panel::setVisible(true);
     QMainWindow::closeEvent(event);
+    Form_Unload();
+}
+
+void frmCrystalDivinationMain::Form_Unload()
+{
+    Welcome_Panel::setVisible(true);
 }

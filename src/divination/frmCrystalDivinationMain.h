@@ -1,12 +1,32 @@
 #pragma once
 #include <QMainWindow>
 
-// Window "Zev Crystal Divination".
+namespace Ui { class frmCrystalDivinationMain; }
+
+// Window "Zev Crystal Divination". The user thinks of a problem and clicks the crystal picture,
+// which draws one of the 31 crystals and shows its name, picture and reading; Refresh makes the
+// window ready for another draw. The controls are the only store: the picture box is enabled
+// while the window is ready and disabled once a crystal is drawn.
 class frmCrystalDivinationMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmCrystalDivinationMain(QWidget* parent = nullptr);
+    ~frmCrystalDivinationMain() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void picCrystal_Click();
+    void cmdRefresh_Click();
+    void mnuExit_Click();
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void DrawCrystal();
+    void showReadyView();
+    void keepRoomForLongestReading();
+
+    Ui::frmCrystalDivinationMain* ui;
 };
