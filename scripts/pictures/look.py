@@ -24,14 +24,14 @@ def ground_shadow(d, centre_x, bottom_y, half_width, depth=7.0):
     d.end_group()
 
 
-def rim(d, path_d):
+def rim(d, path_d, width=RIM_WIDTH):
     """A faint light rim, drawn under the body, that keeps dark stones apart from dark windows."""
-    d.path(path_d, fill='none', stroke='#ffffff', stroke_opacity=0.45, stroke_width=RIM_WIDTH,
+    d.path(path_d, fill='none', stroke='#ffffff', stroke_opacity=0.45, stroke_width=width,
            stroke_linejoin='round')
 
 
-def outline(d, path_d, colour):
-    d.path(path_d, fill='none', stroke=colour, stroke_width=OUTLINE_WIDTH, stroke_linejoin='round')
+def outline(d, path_d, colour, width=OUTLINE_WIDTH):
+    d.path(path_d, fill='none', stroke=colour, stroke_width=width, stroke_linejoin='round')
 
 
 def volume(d, path_d, box, strength=1.0):

@@ -14,7 +14,7 @@ CENTRE = (60.0, 56.0)
 CABOCHON_SHAPES = {
     'play-of-colour': (45, 37, -8),
     'eye': (35, 44, 0),
-    'sheen': (41, 41, 0),
+    'sheen': (42, 35, -20),
     'matrix': (44, 37, 12),
 }
 

@@ -27,11 +27,11 @@ STONES = [
     Stone('blue-zircon', 'asscher', ('#035468', '#10a3c6', '#8ef0ff'), 'fire'),
     # Cabochons with their light effects.
     Stone('opal', 'cabochon', ('#7f98b8', '#dfe8f4', '#ffffff'), 'play-of-colour'),
-    Stone('cats-eye', 'cabochon', ('#5a4806', '#b6981e', '#f4de76'), 'eye'),
-    Stone('moonstone', 'cabochon', ('#8d97a8', '#e0e5ec', '#ffffff'), 'sheen'),
+    Stone('cats-eye', 'cabochon', ('#5e4304', '#c39a1a', '#ffe37a'), 'eye'),
+    Stone('moonstone', 'cabochon', ('#98a0ae', '#e6e8ec', '#ffffff'), 'sheen'),
     Stone('turquoise', 'cabochon', ('#15767a', '#3ebdc1', '#a8f0ec'), 'matrix'),
     # Tumbled stones and their textures.
-    Stone('red-jasper', 'tumbled', ('#5a1408', '#a6301b', '#d8644a'), 'speckle'),
+    Stone('red-jasper', 'tumbled', ('#541208', '#9c2b18', '#cc5a40'), 'speckle'),
     Stone('jasper', 'tumbled', ('#4a2410', '#9a5230', '#e2b27c'), 'bands'),
     Stone('green-aventurine', 'tumbled', ('#0f4a25', '#2e8a4a', '#90daa2'), 'sparkle'),
     Stone('sodalite', 'tumbled', ('#0c1d5a', '#2942a6', '#7a92e0'), 'veins'),
@@ -46,14 +46,14 @@ STONES = [
     Stone('lapis-lazuli', 'tumbled', ('#0a1550', '#1f35a0', '#5a78e0'), 'flecks'),
     Stone('chrysocolla', 'tumbled', ('#0b4a5a', '#1f9aa8', '#86e0c4'), 'mottling'),
     # Raw crystals.
-    Stone('quartz', 'cluster', ('#7f8ea3', '#dde6f0', '#ffffff'), 'clear'),
-    Stone('amethyst', 'cluster', ('#3a0f5c', '#8a45c0', '#dcb6ff'), 'druse'),
-    Stone('citrine', 'point', ('#8a4a05', '#f0a020', '#ffe08a'), 'clear'),
+    Stone('quartz', 'cluster', ('#6d7f98', '#d3deeb', '#ffffff'), 'clear'),
+    Stone('amethyst', 'cluster', ('#2e0850', '#7a30b4', '#cf9cff'), 'druse'),
+    Stone('citrine', 'point', ('#8a3c02', '#ec9418', '#ffdc7a'), 'clear'),
     Stone('celestite', 'tabular', ('#587ea8', '#a9c9ee', '#eef6ff'), 'geode'),
     Stone('azurite', 'tabular', ('#050f44', '#1a3aa8', '#5f8ff2'), 'blocky'),
     Stone('selenite', 'wand', ('#958b84', '#ebe5dd', '#ffffff'), 'satin'),
     # Organic gems.
-    Stone('pearl', 'sphere', ('#a3958a', '#f1ebe3', '#ffffff'), 'orient'),
+    Stone('pearl', 'sphere', ('#b09a8a', '#f8eee2', '#ffffff'), 'orient'),
     Stone('coral', 'branch', ('#78140c', '#de432d', '#ff9c82'), ''),
 ]
 

@@ -42,6 +42,14 @@ def _soft_spot(d, centre, radius, colour, opacity):
     d.circle(centre, radius, fill=fill, stroke='none')
 
 
+def _soft_ellipse(d, centre, rx, ry, angle, colour, opacity):
+    """A soft glow drawn out along an angle (degrees)."""
+    d.begin_group(transform=f'translate({num(centre[0])},{num(centre[1])}) rotate({num(angle)}) '
+                            f'scale({num(rx)},{num(ry)})')
+    _soft_spot(d, (0, 0), 1.0, colour, opacity)
+    d.end_group()
+
+
 def _mottle(d, rng, shape, colours, count, size, opacity):
     for _ in range(count):
         centre = random_inside(rng, shape, 2)
@@ -114,12 +122,12 @@ def eye(d, stone, shape, rng):
 
 
 def sheen(d, stone, shape, rng):
-    """Adularescence: a blue light that floats under the surface."""
+    """Adularescence: a blue light floating under the milky surface, lying across the stone."""
     cx, cy = centroid(shape)
-    _soft_spot(d, (cx + 6, cy + 10), 38, '#f4f6fa', 0.6)
-    _soft_spot(d, (cx - 3, cy - 5), 32, '#3f74ff', 0.8)
-    _soft_spot(d, (cx - 7, cy - 9), 17, '#a8d4ff', 0.85)
-    _soft_spot(d, (cx + 15, cy + 14), 13, '#6f9cff', 0.4)
+    _soft_spot(d, (cx + 6, cy + 8), 36, '#f6f7fa', 0.55)
+    _soft_ellipse(d, (cx - 4, cy - 6), 34, 15, -20, '#3c6cff', 0.75)
+    _soft_ellipse(d, (cx - 8, cy - 9), 18, 7, -20, '#b4dcff', 0.85)
+    _soft_ellipse(d, (cx + 12, cy + 14), 18, 6, -20, '#7aa6ff', 0.35)
 
 
 def matrix(d, stone, shape, rng):
@@ -226,14 +234,15 @@ def clouds(d, stone, shape, rng):
 
 
 def spots(d, stone, shape, rng):
+    """Bloodstone: dark green jasper dotted with red."""
     deep, body, light = stone.colours
     _mottle(d, rng, shape, [light, deep, '#2f5a44'], 20, (5, 10), (0.25, 0.45))
     reds = ['#c0261c', '#a01a12', '#e0442a', '#7e150e']
-    for _ in range(6):
-        centre = random_inside(rng, shape, 6)
-        for _ in range(rng.randint(2, 6)):
-            spot = (centre[0] + rng.gauss(0, 3.5), centre[1] + rng.gauss(0, 3.5))
-            _patch(d, blob(rng, spot, rng.uniform(1.0, 3.0), 0.5, 12), shape, fill=rng.choice(reds),
+    for _ in range(10):
+        centre = random_inside(rng, shape, 5)
+        for _ in range(rng.randint(1, 4)):
+            spot = (centre[0] + rng.gauss(0, 2.5), centre[1] + rng.gauss(0, 2.5))
+            _patch(d, blob(rng, spot, rng.uniform(1.2, 3.0), 0.5, 12), shape, fill=rng.choice(reds),
                    fill_opacity=rng.uniform(0.8, 1.0))
     _dots(d, rng, shape, reds, 30, (0.3, 0.8), (0.7, 1.0))
 

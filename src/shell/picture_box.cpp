@@ -5,17 +5,32 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <map>
+#include <memory>
+
 namespace {
-QString resourcePath(const QString& drawing)
+QString drawingName(std::string_view drawing)
 {
-    return QStringLiteral(":/pictures/") + drawing + QStringLiteral(".svg");
+    return QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()));
 }
 
-void paintDrawing(QPainter& painter, const QString& drawing, const QRectF& area)
+// Each drawing is parsed once and kept: the same stones come back on every reading and draw.
+// Null for a drawing that does not exist.
+QSvgRenderer* rendererFor(const QString& drawing)
 {
-    QSvgRenderer renderer(resourcePath(drawing));
-    if (!renderer.isValid())
-        return;
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+    auto found = renderers.find(drawing);
+    if (found == renderers.end()) {
+        auto renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/pictures/") + drawing + QStringLiteral(".svg"));
+        if (!renderer->isValid())
+            renderer.reset();
+        found = renderers.emplace(drawing, std::move(renderer)).first;
+    }
+    return found->second.get();
+}
+
+void paintDrawing(QPainter& painter, QSvgRenderer& renderer, const QRectF& area)
+{
     QSizeF size = renderer.defaultSize();
     size.scale(area.size(), Qt::KeepAspectRatio);
     const QRectF target(area.center() - QPointF(size.width() / 2, size.height() / 2), size);
@@ -33,7 +48,7 @@ void PictureBox::showPicture(const PictureCatalogue& catalogue, int position)
 
 void PictureBox::showDrawing(std::string_view drawing)
 {
-    current = QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()));
+    current = drawingName(drawing);
     update();
 }
 
@@ -47,9 +62,12 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     if (current.isEmpty())
         return;
+    QSvgRenderer* renderer = rendererFor(current);
+    if (!renderer)
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, current, rect());
+    paintDrawing(painter, *renderer, rect());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
@@ -61,14 +79,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 QPixmap Render_Drawing(std::string_view drawing, int side)
 {
-    const QString name = QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()));
-    QSvgRenderer renderer(resourcePath(name));
-    if (!renderer.isValid() || side <= 0)
+    QSvgRenderer* renderer = rendererFor(drawingName(drawing));
+    if (!renderer || side <= 0)
         return {};
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, name, QRectF(0, 0, side, side));
+    paintDrawing(painter, *renderer, QRectF(0, 0, side, side));
     return pixmap;
 }
