@@ -8,11 +8,11 @@
 #include "shell/clipboard_guard.h"
 #include "shell/sub_programs.h"
 #include "support/scripted_prompts.h"
+#include "support/url_catcher.h"
 #include "unrtf_reader.h"
 
 #include <QClipboard>
 #include <QAbstractButton>
-#include <QDesktopServices>
 #include <QMimeData>
 #include <QTextEdit>
 
@@ -91,27 +91,6 @@ std::optional<QString> pdfText(const QString& pdf)
         return std::nullopt;
     return QString::fromUtf8(tool.readAllStandardOutput()).simplified();
 }
-
-// Records the web addresses that the program asks the system to open.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-public:
-    OpenedAddresses()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~OpenedAddresses() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& address) { opened.append(address); }
-};
 
 }  // namespace
 
@@ -423,7 +402,7 @@ void TestFrmGemologySave::leftPressOnLinkOpensIt()
     QFETCH(QString, at);
     QFETCH(Qt::MouseButton, button);
     QFETCH(QList<QUrl>, opened);
-    OpenedAddresses addresses;
+    UrlCatcher addresses;
     frmGemologySave report(textsWithLinks());
     report.show();
     QTextEdit* box = reportBox(report);

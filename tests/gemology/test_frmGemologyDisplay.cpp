@@ -1,0 +1,388 @@
+#include <QtTest>
+
+#include "gemmarium.h"
+#include "gemology/frmGemologyDisplay.h"
+#include "shell/clipboard_guard.h"
+#include "shell/frmMDI.h"
+#include "shell/picture_box.h"
+#include "shell/sub_programs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace {
+
+GemologyReading leoReading()
+{
+    GemologyReading reading;
+    reading.sunSign = "Leo";
+    reading.sunStone = "Peridot";
+    reading.sunSignPicture = 6;
+    reading.sunStonePicture = 5;
+    reading.sunText = "Peridot text for Leo.";
+    reading.moonSign = "Virgo";
+    reading.moonStone = "Emerald";
+    reading.moonSignPicture = 12;
+    reading.moonStonePicture = 6;
+    reading.moonText = "Emerald text for Virgo.";
+    reading.birthStone = "Peridot";
+    reading.birthStoneText = "Peridot text for August.";
+    reading.birthStonePicture = 8;
+    return reading;
+}
+
+// What a control shows: a label's caption, a text box's text, a picture box's drawing.
+QString shownBy(const QWidget& window, const QString& control)
+{
+    const QObject* found = window.findChild<QObject*>(control);
+    if (const auto* label = qobject_cast<const QLabel*>(found))
+        return label->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(found))
+        return box->toPlainText();
+    if (const auto* picture = qobject_cast<const PictureBox*>(found))
+        return picture->drawing();
+    return QStringLiteral("<no control %1>").arg(control);
+}
+
+QAction* action(const QWidget& window, const char* name)
+{
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Runs a command of the display window: a button by its name or a menu item by its name.
+void runCommand(QWidget& window, const QString& name)
+{
+    if (auto* button = window.findChild<QAbstractButton*>(name))
+        button->click();
+    else if (auto* item = window.findChild<QAction*>(name))
+        item->trigger();
+    else
+        QFAIL(qPrintable(QStringLiteral("no command %1").arg(name)));
+}
+
+}  // namespace
+
+class TestFrmGemologyDisplay : public QObject {
+    Q_OBJECT
+
+private:
+    frmGemologyDisplay* display = nullptr;
+    QPointer<frmMDI> launcher;
+    QWidget* welcomePanel() const { return launcher->findChild<QWidget*>(QStringLiteral("picMain")); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void tabsRunBirthSunMoon();
+    void startsWithPlaceholders_data();
+    void startsWithPlaceholders();
+    void readingFieldLandsInItsControl_data();
+    void readingFieldLandsInItsControl();
+    void unwrittenFieldsKeepEarlierValues();
+    void showsNoStoneToAvoid();
+    void offersTheReportItsEightTexts();
+    void printOpensReportModally_data();
+    void printOpensReportModally();
+    void backShowsFreshEntryAndHidesDisplay_data();
+    void backShowsFreshEntryAndHidesDisplay();
+    void closeBoxBringsWelcomePanelBack();
+    void exitClosesEveryWindow();
+    void descriptionClearsOnlyOurClipboard_data();
+    void descriptionClearsOnlyOurClipboard();
+    void descriptionCannotBeCopied_data();
+    void descriptionCannotBeCopied();
+};
+
+void TestFrmGemologyDisplay::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Register_Windows();
+}
+
+void TestFrmGemologyDisplay::init()
+{
+    launcher = new frmMDI;
+    launcher->show();
+    Welcome_Panel::setVisible(false);
+    display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display));
+    QVERIFY(display);
+    display->show();
+}
+
+void TestFrmGemologyDisplay::cleanup()
+{
+    Sub_Programs::closeAll();
+    delete launcher;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestFrmGemologyDisplay::tabsRunBirthSunMoon()
+{
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    QVERIFY(tabs);
+    const QStringList captions = {tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)};
+
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(captions, (QStringList{QStringLiteral("Birth Stone"), QStringLiteral("Gems And SunSign"),
+                                    QStringLiteral("Gems And MoonSign")}));
+    QVERIFY(tabs->widget(0)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraBirthStone"))));
+    QVERIFY(tabs->widget(1)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraSunSign"))));
+    QVERIFY(tabs->widget(2)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraMoonSign"))));
+}
+
+void TestFrmGemologyDisplay::startsWithPlaceholders_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("birth stone") << QStringLiteral("lblBirthStoneAvoidStone") << QStringLiteral("LuckyStone");
+    QTest::newRow("sun sign") << QStringLiteral("lblSunSignYourSunSign") << QStringLiteral("YourSunSign");
+    QTest::newRow("sun stone") << QStringLiteral("lblSunSignLuckyStone") << QStringLiteral("LuckyStone");
+    QTest::newRow("moon sign") << QStringLiteral("lblMoonSignYourMoonSign") << QStringLiteral("MoonSign");
+    QTest::newRow("moon stone") << QStringLiteral("lblMoonSignLuckyStone") << QStringLiteral("LuckyStone");
+    QTest::newRow("birth stone text") << QStringLiteral("txtBirthStoneAbout") << QString();
+    QTest::newRow("sun text") << QStringLiteral("txtSunSignAbout") << QString();
+    QTest::newRow("moon text") << QStringLiteral("txtMoonSignAbout") << QString();
+}
+
+void TestFrmGemologyDisplay::startsWithPlaceholders()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, shown);
+
+    QCOMPARE(shownBy(*display, control), shown);
+}
+
+void TestFrmGemologyDisplay::readingFieldLandsInItsControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("sunSign") << QStringLiteral("lblSunSignYourSunSign") << QStringLiteral("Leo");
+    QTest::newRow("sunStone") << QStringLiteral("lblSunSignLuckyStone") << QStringLiteral("Peridot");
+    QTest::newRow("sunSignPicture") << QStringLiteral("picSunSign") << QStringLiteral("signs/leo");
+    QTest::newRow("sunStonePicture") << QStringLiteral("picSunSignStone") << QStringLiteral("stones/peridot");
+    QTest::newRow("sunText") << QStringLiteral("txtSunSignAbout") << QStringLiteral("Peridot text for Leo.");
+    QTest::newRow("moonSign") << QStringLiteral("lblMoonSignYourMoonSign") << QStringLiteral("Virgo");
+    QTest::newRow("moonStone") << QStringLiteral("lblMoonSignLuckyStone") << QStringLiteral("Emerald");
+    QTest::newRow("moonSignPicture") << QStringLiteral("picMoonSign") << QStringLiteral("signs/virgo");
+    QTest::newRow("moonStonePicture") << QStringLiteral("picMoonSignStone") << QStringLiteral("stones/emerald");
+    QTest::newRow("moonText") << QStringLiteral("txtMoonSignAbout") << QStringLiteral("Emerald text for Virgo.");
+    QTest::newRow("birthStone") << QStringLiteral("lblBirthStoneAvoidStone") << QStringLiteral("Peridot");
+    QTest::newRow("birthStoneText") << QStringLiteral("txtBirthStoneAbout") << QStringLiteral("Peridot text for August.");
+    QTest::newRow("birthStonePicture") << QStringLiteral("picBirthStone") << QStringLiteral("stones/peridot");
+}
+
+void TestFrmGemologyDisplay::readingFieldLandsInItsControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, shown);
+
+    display->showReading(leoReading());
+
+    QCOMPARE(shownBy(*display, control), shown);
+}
+
+void TestFrmGemologyDisplay::unwrittenFieldsKeepEarlierValues()
+{
+    display->showReading(leoReading());
+    GemologyReading second;
+    second.sunSign = "Aries";
+    second.birthStone = "Garnet";
+    second.birthStonePicture = 1;
+
+    display->showReading(second);
+
+    QCOMPARE(shownBy(*display, QStringLiteral("lblSunSignYourSunSign")), QStringLiteral("Aries"));
+    QCOMPARE(shownBy(*display, QStringLiteral("lblBirthStoneAvoidStone")), QStringLiteral("Garnet"));
+    QCOMPARE(shownBy(*display, QStringLiteral("picBirthStone")), QStringLiteral("stones/garnet"));
+    QCOMPARE(shownBy(*display, QStringLiteral("lblSunSignLuckyStone")), QStringLiteral("Peridot"));
+    QCOMPARE(shownBy(*display, QStringLiteral("picSunSign")), QStringLiteral("signs/leo"));
+    QCOMPARE(shownBy(*display, QStringLiteral("txtSunSignAbout")), QStringLiteral("Peridot text for Leo."));
+    QCOMPARE(shownBy(*display, QStringLiteral("lblMoonSignYourMoonSign")), QStringLiteral("Virgo"));
+    QCOMPARE(shownBy(*display, QStringLiteral("txtBirthStoneAbout")), QStringLiteral("Peridot text for August."));
+}
+
+void TestFrmGemologyDisplay::showsNoStoneToAvoid()
+{
+    display->showReading(leoReading());
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        for (const QLabel* label : display->findChildren<QLabel*>()) {
+            QVERIFY2(!label->text().contains(QStringLiteral("Avoid"), Qt::CaseInsensitive), qPrintable(label->objectName()));
+        }
+    }
+    QVERIFY(!display->findChild<QWidget*>(QStringLiteral("lblBirthStoneLuckyStone")));
+    QVERIFY(!display->findChild<QWidget*>(QStringLiteral("Label14")));
+}
+
+void TestFrmGemologyDisplay::offersTheReportItsEightTexts()
+{
+    display->showReading(leoReading());
+
+    const ReportTexts texts = display->reportTexts();
+
+    const QStringList offered = {texts.birthStone, texts.birthStoneText, texts.sunSign, texts.sunStone,
+                                 texts.sunText,    texts.moonSign,       texts.moonStone, texts.moonText};
+    QCOMPARE(offered, (QStringList{QStringLiteral("Peridot"), QStringLiteral("Peridot text for August."),
+                                   QStringLiteral("Leo"), QStringLiteral("Peridot"),
+                                   QStringLiteral("Peridot text for Leo."), QStringLiteral("Virgo"),
+                                   QStringLiteral("Emerald"), QStringLiteral("Emerald text for Virgo.")}));
+}
+
+void TestFrmGemologyDisplay::printOpensReportModally_data()
+{
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("button") << QStringLiteral("cmdPrint");
+    QTest::newRow("menu") << QStringLiteral("mnuPrint");
+}
+
+void TestFrmGemologyDisplay::printOpensReportModally()
+{
+    QFETCH(QString, command);
+    display->showReading(leoReading());
+    QString reportText;
+    bool modal = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* report = QApplication::activeModalWidget();
+        modal = report && report == Sub_Programs::instance(SubWindow::Report);
+        if (report) {
+            reportText = report->findChild<QTextEdit*>(QStringLiteral("RTB"))->toPlainText();
+            report->close();
+        }
+    });
+
+    runCommand(*display, command);
+
+    QVERIFY(modal);
+    QVERIFY(reportText.contains(QStringLiteral("Your Sun Sign Is : Leo")));
+    QVERIFY(!Sub_Programs::instance(SubWindow::Report));
+    QVERIFY(display->isVisible());
+}
+
+void TestFrmGemologyDisplay::backShowsFreshEntryAndHidesDisplay_data()
+{
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("button") << QStringLiteral("cmdBqck");
+    QTest::newRow("menu") << QStringLiteral("mnuBack");
+}
+
+void TestFrmGemologyDisplay::backShowsFreshEntryAndHidesDisplay()
+{
+    QFETCH(QString, command);
+    display->showReading(leoReading());
+    QVERIFY(!Sub_Programs::instance(SubWindow::Entry));
+
+    runCommand(*display, command);
+
+    QWidget* entry = Sub_Programs::instance(SubWindow::Entry);
+    QVERIFY(entry);
+    QVERIFY(entry->isVisible());
+    QCOMPARE(entry->frameGeometry().top(), entry->screen()->availableGeometry().top());
+    QVERIFY(!display->isVisible());
+    QCOMPARE(Sub_Programs::instance(SubWindow::Display), display);
+    QCOMPARE(shownBy(*display, QStringLiteral("lblSunSignYourSunSign")), QStringLiteral("Leo"));
+    QVERIFY(!welcomePanel()->isVisible());
+}
+
+void TestFrmGemologyDisplay::closeBoxBringsWelcomePanelBack()
+{
+    display->close();
+
+    QVERIFY(!Sub_Programs::instance(SubWindow::Display));
+    QVERIFY(launcher->isVisible());
+    QVERIFY(welcomePanel()->isVisible());
+}
+
+void TestFrmGemologyDisplay::exitClosesEveryWindow()
+{
+    action(*display, "mnuExit")->trigger();
+
+    QVERIFY(!Sub_Programs::instance(SubWindow::Display));
+    QVERIFY(!launcher || !launcher->isVisible());
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+void TestFrmGemologyDisplay::descriptionClearsOnlyOurClipboard_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("ours");
+
+    for (const char* box : {"txtBirthStoneAbout", "txtSunSignAbout", "txtMoonSignAbout"}) {
+        QTest::addRow("%s, our own text", box) << QString::fromLatin1(box) << true;
+        QTest::addRow("%s, another program's text", box) << QString::fromLatin1(box) << false;
+    }
+}
+
+void TestFrmGemologyDisplay::descriptionClearsOnlyOurClipboard()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, ours);
+    display->showReading(leoReading());
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    auto* text = display->findChild<QPlainTextEdit*>(box);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->widget(tab)->isAncestorOf(text))
+            tabs->setCurrentIndex(tab);
+    }
+    QWidget* viewport = text->viewport();
+    const QPoint inside = viewport->rect().center();
+    const QString left = ours ? QString() : QStringLiteral("someone else's words");
+    const QList<std::function<void()>> gestures = {
+        [&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); },
+        [&] { QTest::mouseMove(viewport, inside + QPoint(4, 4)); },
+        [&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); },
+        [&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); },
+        [&] { display->showReading(leoReading()); },
+    };
+
+    for (const auto& gesture : gestures) {
+        if (ours)
+            ClipboardGuard::putOwnText(QStringLiteral("our words"));
+        else
+            QGuiApplication::clipboard()->setText(QStringLiteral("someone else's words"));
+        gesture();
+        QCOMPARE(QGuiApplication::clipboard()->text(), left);
+    }
+}
+
+void TestFrmGemologyDisplay::descriptionCannotBeCopied_data()
+{
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("birth stone") << QStringLiteral("txtBirthStoneAbout");
+    QTest::newRow("sun sign") << QStringLiteral("txtSunSignAbout");
+    QTest::newRow("moon sign") << QStringLiteral("txtMoonSignAbout");
+}
+
+void TestFrmGemologyDisplay::descriptionCannotBeCopied()
+{
+    QFETCH(QString, box);
+    display->showReading(leoReading());
+    auto* text = display->findChild<QPlainTextEdit*>(box);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    text->selectAll();
+
+    QTest::keySequence(text, QKeySequence::Copy);
+    QTest::keySequence(text, QKeySequence::Cut);
+
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(text->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+QTEST_MAIN(TestFrmGemologyDisplay)
+#include "test_frmGemologyDisplay.moc"
