@@ -66,8 +66,8 @@ class _Palette:
 
     def facet(self, brightness, rng, fire=True):
         colour = ramp(self.stops, brightness)
-        if fire and self.fire and rng.random() < 0.14:
-            colour = mix(colour, rng.choice(FIRE), rng.uniform(0.3, 0.5))
+        if fire and self.fire and rng.random() < 0.25:
+            colour = mix(colour, rng.choice(FIRE), rng.uniform(0.2, 0.38))
         return colour
 
 
@@ -76,10 +76,11 @@ def _facet_brightness(rng, direction, tilt):
 
 
 def _draw_facets(d, facets, palette, rng, fire=True):
-    """facets: (points, outward direction, tilt) in drawing order."""
+    """facets: (points, outward direction, tilt) in drawing order. Fire shows in the steep
+    facets near the girdle."""
     edge = lighter(palette.light, 0.55)
     for points, direction, tilt in facets:
-        colour = palette.facet(_facet_brightness(rng, direction, tilt), rng, fire)
+        colour = palette.facet(_facet_brightness(rng, direction, tilt), rng, fire and tilt >= 0.9)
         d.polygon(points, fill=colour, stroke=edge, stroke_width=0.45, stroke_opacity=0.55,
                   stroke_linejoin='round')
 

@@ -88,17 +88,23 @@ def _layers(d, rng, shape, colours, angle, spacing, amplitude):
 # --- cabochon effects --------------------------------------------------------------------
 
 def play_of_colour(d, stone, shape, rng):
-    """Flashes of spectral colour; neighbouring flashes share a hue, as in the stone."""
+    """Flashes of spectral colour in a milky body; neighbouring flashes share a hue, as in the stone."""
     inner = inset(shape, 3)
     cx, cy = centroid(shape)
     phase = rng.uniform(0, 2 * math.pi)
-    for _ in range(110):
-        x, y = random_inside(rng, inner, 2)
+
+    def hue_at(x, y):
         hue = 0.5 + 0.5 * math.sin((x - cx) * 0.07 + (y - cy) * 0.05 + phase) + rng.uniform(-0.15, 0.15)
-        colour = OPAL_FIRE[int(max(0.0, min(0.999, hue)) * len(OPAL_FIRE))]
-        _patch(d, blob(rng, (x, y), rng.uniform(2.5, 6.5), 0.5, 12), inner, fill=colour,
-               fill_opacity=rng.uniform(0.5, 0.9))
-    _soft_spot(d, (cx - 6, cy - 6), 30, '#ffffff', 0.4)
+        return OPAL_FIRE[int(max(0.0, min(0.999, hue)) * len(OPAL_FIRE))]
+
+    for _ in range(26):
+        x, y = random_inside(rng, inner, 6)
+        _soft_spot(d, (x, y), rng.uniform(7, 12), hue_at(x, y), rng.uniform(0.45, 0.7))
+    for _ in range(70):
+        x, y = random_inside(rng, inner, 2)
+        _patch(d, blob(rng, (x, y), rng.uniform(2, 5), 0.5, 12), inner, fill=hue_at(x, y),
+               fill_opacity=rng.uniform(0.45, 0.85))
+    _soft_spot(d, (cx - 6, cy - 6), 30, '#ffffff', 0.35)
 
 
 def eye(d, stone, shape, rng):
@@ -209,7 +215,7 @@ def silk_bands(d, stone, shape, rng):
         _line(d, _across(rng, shape, angle, i, 2, 2.5), shape, stroke='#fff1c2', stroke_width=0.35,
               stroke_opacity=0.25)
     nx, ny = -math.sin(angle), math.cos(angle)
-    shimmer = d.linear([(0, '#fff4c8', 0), (0.5, '#fff4c8', 0.6), (1, '#fff4c8', 0)],
+    shimmer = d.linear([(0, '#ffdc78', 0), (0.5, '#ffe49a', 0.55), (1, '#ffdc78', 0)],
                        (cx - 16 * nx - 6, cy - 16 * ny), (cx + 16 * nx - 6, cy + 16 * ny))
     _patch(d, shape, shape, fill=shimmer)
 
@@ -225,12 +231,17 @@ def glow(d, stone, shape, rng):
 
 
 def clouds(d, stone, shape, rng):
+    """Jade: a waxy green with milky clouds and darker veils, lit from within."""
     deep, body, light = stone.colours
-    for _ in range(9):
+    for _ in range(10):
         _soft_spot(d, random_inside(rng, shape, 12), rng.uniform(8, 16), rng.choice([light, deep, '#e8fff0']),
-                   rng.uniform(0.25, 0.45))
+                   rng.uniform(0.3, 0.5))
+    for _ in range(3):
+        line = _across(rng, shape, rng.uniform(-0.9, 0.9), rng.uniform(-20, 20), 3, 5)
+        widths = [3.5 * math.sin(math.pi * i / 60) for i in range(61)]
+        _patch(d, ribbon(line, widths), shape, fill=deep, fill_opacity=0.25)
     cx, cy = centroid(shape)
-    _soft_spot(d, (cx + 8, cy + 10), 26, lighter(light, 0.2), 0.35)
+    _soft_spot(d, (cx + 8, cy + 10), 26, lighter(light, 0.2), 0.4)
 
 
 def spots(d, stone, shape, rng):
@@ -248,9 +259,13 @@ def spots(d, stone, shape, rng):
 
 
 def glitter(d, stone, shape, rng):
+    """Goldstone: glass full of copper crystals that glitter like stars."""
     deep, body, light = stone.colours
     _mottle(d, rng, shape, [deep, lighter(body, 0.1)], 10, (6, 12), (0.2, 0.35))
-    _glitter(d, rng, shape, ['#ffb14a', '#ffd27a', '#fff0c0', '#ff9a3a'], 300, (0.35, 0.95), 1.5)
+    _glitter(d, rng, shape, ['#ffb14a', '#ffd27a', '#ff9a3a'], 320, (0.45, 1.05), 1.5)
+    for _ in range(22):
+        x, y = random_inside(rng, shape, 3)
+        d.circle((x, y), rng.uniform(0.5, 0.9), fill='#fff4d0', stroke='none')
 
 
 def rings(d, stone, shape, rng):

@@ -1,9 +1,11 @@
 #include "shell/picture_box.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <map>
 #include <memory>
@@ -82,7 +84,12 @@ QPixmap Render_Drawing(std::string_view drawing, int side)
     QSvgRenderer* renderer = rendererFor(drawingName(drawing));
     if (!renderer || side <= 0)
         return {};
-    QPixmap pixmap(side, side);
+    // Drawn at the screen's pixel density, so the picture stays sharp on high-density screens;
+    // its size in layout units is side x side.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const int pixels = qCeil(side * ratio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
