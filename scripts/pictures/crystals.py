@@ -51,7 +51,7 @@ def point_outline(base, angle, length, width):
     return [_frame(base, angle, *p) for p in local]
 
 
-def point(d, stone, faces, rng, base, angle, length, width, base_tint):
+def point(d, faces, rng, base, angle, length, width, base_tint):
     """A six-sided point seen side on: three prism faces and three faces of its termination."""
     h, q = width * 0.5, width * 0.22
     tip = length - width * TERMINATION
@@ -117,11 +117,12 @@ ROCKS = {
 }
 
 # Points of each cluster, back to front: (x, y of the base, lean in degrees, length, width).
+# The last two stand in front of the rock.
 CLUSTERS = {
-    'quartz': [(60, 86, -3, 74, 21), (44, 88, -27, 52, 17), (76, 88, 24, 58, 18), (54, 92, -12, 30, 12),
-               (70, 93, 10, 26, 11)],
+    'quartz': [(60, 86, -3, 74, 21), (44, 88, -27, 52, 17), (76, 88, 24, 58, 18), (54, 92, -12, 24, 12),
+               (70, 93, 10, 21, 11)],
     'amethyst': [(60, 84, 2, 58, 19), (46, 86, -22, 48, 17), (74, 86, 20, 50, 17), (36, 90, -40, 34, 14),
-                 (86, 90, 38, 36, 14), (53, 91, -10, 34, 14), (67, 92, 12, 30, 13), (60, 95, -2, 20, 10)],
+                 (86, 90, 38, 36, 14), (53, 91, -10, 34, 14), (67, 92, 12, 24, 13), (60, 95, -2, 16, 10)],
 }
 
 
@@ -136,10 +137,10 @@ def cluster(d, stone):
     look.rim(d, polygon_path(rock))
     tint = lighter(faces.body, 0.6) if stone.effect == 'druse' else '#ffffff'
     for x, y, angle, length, width in points[:-2]:
-        point(d, stone, faces, rng, (x, y), angle, length, width, tint)
+        point(d, faces, rng, (x, y), angle, length, width, tint)
     _draw_rock(d, rng, rock, ROCKS[stone.effect])
     for x, y, angle, length, width in points[-2:]:
-        point(d, stone, faces, rng, (x, y), angle, length * 0.8, width, tint)
+        point(d, faces, rng, (x, y), angle, length, width, tint)
     look.sparkle(d, _frame(points[0][:2], points[0][2], -2, points[0][3] * 0.8), 6.5)
 
 
@@ -153,7 +154,7 @@ def single_point(d, stone):
     for outline in outlines:
         look.rim(d, polygon_path(outline))
     for base, angle, length, width in pair:
-        point(d, stone, faces, rng, base, angle, length, width, lighter(faces.body, 0.5))
+        point(d, faces, rng, base, angle, length, width, lighter(faces.body, 0.5))
         foot = [_frame(base, angle, x, 2.5 + 2 * math.sin(x * 1.3)) for x in range(-int(width / 2) + 2, int(width / 2) - 1, 2)]
         d.polyline(foot, stroke='#ffffff', stroke_width=0.9, stroke_opacity=0.5)
     base, angle, length, width = pair[1]

@@ -194,7 +194,7 @@ def step_cut(d, stone, size=44.0):
         d.polygon(ring, fill=palette.facet(0.32 + 0.26 * (depth % 2) + rng.uniform(-0.08, 0.08), rng, False),
                   stroke=edge, stroke_width=0.4, stroke_opacity=0.45)
     keel = (h - w) if not square else 0.0
-    for i, corner_point in enumerate(table):
+    for corner_point in table:
         end = (cx, cy - keel * 0.5) if corner_point[1] < cy else (cx, cy + keel * 0.5)
         d.polyline([corner_point, end], stroke=edge, stroke_width=0.5, stroke_opacity=0.5)
     if keel:

@@ -1,7 +1,5 @@
 """The one look of every picture: light from the top left, a soft shadow to the lower right,
 a dark outline for light window themes and a faint light rim for dark ones."""
-import math
-
 from .svg import num
 
 # Unit vector from a surface towards the light (screen coordinates, y down).
@@ -77,7 +75,3 @@ def box_of(points):
 def shadow_under(d, points, depth=7.0):
     x0, _, x1, y1 = box_of(points)
     ground_shadow(d, (x0 + x1) / 2, y1 - depth * 0.2, (x1 - x0) / 2 * 0.92, depth)
-
-
-def angle_of(direction):
-    return math.degrees(math.atan2(direction[1], direction[0]))

@@ -88,7 +88,7 @@ def pointer():
     base, angle, length, width = (14.5, 14.5), -45, 16.5, 7.5
     tip = crystals.point_outline(base, angle, length, width)
     d.polygon(tip, fill='none', stroke='#ffffff', stroke_opacity=0.85, stroke_width=2.4, stroke_linejoin='round')
-    crystals.point(d, stone, faces, random.Random('pointer'), base, angle, length, width, lighter(faces.body, 0.4))
+    crystals.point(d, faces, random.Random('pointer'), base, angle, length, width, lighter(faces.body, 0.4))
     look.sparkle(d, (9, 6.5), 2.6)
     return d.document()
 

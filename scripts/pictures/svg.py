@@ -9,10 +9,6 @@ def num(value):
     return '0' if text == '-0' else text
 
 
-def points_text(points):
-    return ' '.join(f'{num(x)},{num(y)}' for x, y in points)
-
-
 def polygon_path(points):
     return 'M' + ' L'.join(f'{num(x)},{num(y)}' for x, y in points) + 'Z'
 

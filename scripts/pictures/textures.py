@@ -2,9 +2,8 @@
 (a convex polygon), since the drawings cannot rely on clipping."""
 import math
 
-from .colour import darker, lighter, mix
-from .geometry import (below, blob, centroid, clip, clip_line, inset, random_inside, ribbon, rotate,
-                       unit, wavy_line)
+from .colour import darker, lighter
+from .geometry import below, blob, centroid, clip, clip_line, inset, random_inside, ribbon, wavy_line
 from .svg import num
 
 OPAL_FIRE = ['#19e39c', '#2a8cff', '#ff7a1a', '#ff2f86', '#9f5cff', '#32ecff', '#c6ff34', '#ffd21f']
