@@ -242,10 +242,10 @@ def wand(d, stone):
     silhouette = [at(-h, 0), at(h, 0), at(h, 0, 1)] + back_top[::-1] + [front_top[0]]
     look.shadow_under(d, silhouette, 6)
     look.rim(d, polygon_path(silhouette))
-    d.polygon(side, fill=faces.colour(_local_direction(angle, 1, 0), rng, -0.15), stroke='none')
+    d.polygon(side, fill=faces.colour(_local_direction(angle, 1, 0), rng, 0.02), stroke='none')
     d.polygon(cap, fill=faces.colour(_local_direction(angle, 0, 1), rng, 0.15), stroke='none')
-    satin = d.linear([(0, faces.body), (0.28, '#ffffff'), (0.42, faces.light), (0.6, faces.body),
-                      (1, darker(faces.body, 0.14))], at(-h, length / 2), at(h, length / 2))
+    satin = d.linear([(0, faces.body), (0.26, '#ffffff'), (0.4, faces.light), (0.58, '#f2e4d8'),
+                      (1, darker(faces.body, 0.12))], at(-h, length / 2), at(h, length / 2))
     d.polygon(front, fill=satin, stroke='none')
     for i in range(1, 24):
         x = -h + width * i / 24 + rng.uniform(-0.3, 0.3)

@@ -13,13 +13,13 @@ CENTRE = (60.0, 56.0)
 def sphere(d, stone):
     deep, body, light = stone.colours
     cx, cy = CENTRE
-    r = 38.0
+    r = 40.0
     look.ground_shadow(d, cx, cy + r - 1, r * 0.85)
     d.circle(CENTRE, r, fill='none', stroke='#ffffff', stroke_opacity=0.45, stroke_width=look.RIM_WIDTH)
     base = d.radial([(0, light), (0.3, body), (0.72, lighter(deep, 0.45)), (1, deep)], (cx - 6, cy - 6), r * 1.1,
                     focus=(cx - 14, cy - 15))
     d.circle(CENTRE, r, fill=base, stroke='none')
-    orient = d.radial([(0, '#ffd0e0', 0), (0.55, '#ffd0e0', 0), (0.78, '#ffb8d0', 0.5), (0.9, '#c0eee6', 0.35),
+    orient = d.radial([(0, '#ffd0e0', 0), (0.55, '#ffd0e0', 0), (0.78, '#ffb8d0', 0.34), (0.9, '#c0eee6', 0.3),
                        (1, '#c0eee6', 0)], CENTRE, r)
     d.circle(CENTRE, r, fill=orient, stroke='none')
     bounce = d.radial([(0, '#ffffff', 0.55), (1, '#ffffff', 0)], (cx + 17, cy + 21), 15)
