@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 namespace {
@@ -16,6 +17,16 @@ bool isCopyKey(QEvent* event)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut);
+}
+
+// The text selected in the box, as a copy of it would read.
+QString selectedText(QObject* box)
+{
+    if (auto* rich = qobject_cast<QTextEdit*>(box))
+        return rich->textCursor().selection().toPlainText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        return plain->textCursor().selection().toPlainText();
+    return {};
 }
 
 // Dropping the selection before a press means a drag of our text can never start.
@@ -45,6 +56,18 @@ void ClipboardGuard::protect(QAbstractScrollArea* box)
         connect(rich, &QTextEdit::textChanged, guard, &ClipboardGuard::clearIfOurs);
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
         connect(plain, &QPlainTextEdit::textChanged, guard, &ClipboardGuard::clearIfOurs);
+    connect(QGuiApplication::clipboard(), &QClipboard::selectionChanged, guard,
+            &ClipboardGuard::withdrawBoxSelection);
+}
+
+void ClipboardGuard::withdrawBoxSelection()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsSelection())
+        return;
+    const QString offered = clipboard->text(QClipboard::Selection);
+    if (!offered.isEmpty() && offered == selectedText(parent()))
+        clipboard->clear(QClipboard::Selection);
 }
 
 void ClipboardGuard::putOwnText(const QString& text)

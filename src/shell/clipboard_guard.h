@@ -4,9 +4,10 @@
 class QAbstractScrollArea;
 
 // Keeps our descriptive texts from being copied out of a text box: no copy or cut shortcut,
-// no context menu, no dragging text out. On every change, click and mouse press, move and
-// release over the box it clears the system clipboard, but only when the clipboard holds
-// content that this program put there; what other programs placed on it is never touched.
+// no context menu, no dragging text out, and text selected in the box is never offered as the
+// primary selection (middle-click pasting on X11). On every change, click and mouse press,
+// move and release over the box it clears the system clipboard, but only when the clipboard
+// holds content that this program put there; what other programs placed on it is never touched.
 class ClipboardGuard : public QObject {
     Q_OBJECT
 public:
@@ -25,4 +26,6 @@ protected:
 
 private:
     using QObject::QObject;
+    // Withdraws the primary selection when the guarded box just offered its selected text.
+    void withdrawBoxSelection();
 };

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "gemmarium.h"
+#include "clipboard_gestures.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "shell/clipboard_guard.h"
 #include "shell/frmMDI.h"
@@ -99,6 +100,7 @@ private slots:
     void descriptionClearsOnlyOurClipboard();
     void descriptionCannotBeCopied_data();
     void descriptionCannotBeCopied();
+    void selectedDescriptionIsNotOfferedForPasting();
 };
 
 void TestFrmGemologyDisplay::initTestCase()
@@ -332,30 +334,22 @@ void TestFrmGemologyDisplay::descriptionClearsOnlyOurClipboard()
     QFETCH(QString, box);
     QFETCH(bool, ours);
     display->showReading(leoReading());
-    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     auto* text = display->findChild<QPlainTextEdit*>(box);
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int tab = 0; tab < tabs->count(); ++tab) {
         if (tabs->widget(tab)->isAncestorOf(text))
             tabs->setCurrentIndex(tab);
     }
-    QWidget* viewport = text->viewport();
-    const QPoint inside = viewport->rect().center();
-    const QString left = ours ? QString() : QStringLiteral("someone else's words");
-    const QList<std::function<void()>> gestures = {
-        [&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); },
-        [&] { QTest::mouseMove(viewport, inside + QPoint(4, 4)); },
-        [&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); },
-        [&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); },
-        [&] { display->showReading(leoReading()); },
-    };
+    QList<std::function<void()>> gestures = Mouse_Gestures(text->viewport());
+    gestures.append([this] { display->showReading(leoReading()); });
 
     for (const auto& gesture : gestures) {
         if (ours)
             ClipboardGuard::putOwnText(QStringLiteral("our words"));
-        else
-            QGuiApplication::clipboard()->setText(QStringLiteral("someone else's words"));
+        else if (!Put_Foreign_Text())
+            QSKIP("text put on the clipboard by this process counts as the program's own here");
         gesture();
-        QCOMPARE(QGuiApplication::clipboard()->text(), left);
+        QCOMPARE(QGuiApplication::clipboard()->text(), ours ? QString() : Foreign_Text);
     }
 }
 
@@ -382,6 +376,27 @@ void TestFrmGemologyDisplay::descriptionCannotBeCopied()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     QVERIFY(text->isReadOnly());
     QCOMPARE(text->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+void TestFrmGemologyDisplay::selectedDescriptionIsNotOfferedForPasting()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("the platform has no primary selection (run under X11 to check it)");
+    display->showReading(leoReading());
+    auto* text = display->findChild<QPlainTextEdit*>(QStringLiteral("txtBirthStoneAbout"));
+    QVERIFY(QTest::qWaitForWindowExposed(display));
+    QWidget* viewport = text->viewport();
+    const QPoint start(4, 8);
+    const QPoint end(viewport->width() / 2, 8);
+
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTest::mouseMove(viewport, end);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, end);
+    QTest::keyClick(viewport, Qt::Key_A, Qt::ControlModifier);
+
+    QVERIFY(text->textCursor().hasSelection());
+    QCOMPARE(clipboard->text(QClipboard::Selection), QString());
 }
 
 QTEST_MAIN(TestFrmGemologyDisplay)
