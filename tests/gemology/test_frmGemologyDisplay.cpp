@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTabWidget>
-#include <QTextEdit>
 
 namespace {
 
@@ -82,16 +81,12 @@ private slots:
     void init();
     void cleanup();
 
-    void tabsRunBirthSunMoon();
     void startsWithPlaceholders_data();
     void startsWithPlaceholders();
     void readingFieldLandsInItsControl_data();
     void readingFieldLandsInItsControl();
     void unwrittenFieldsKeepEarlierValues();
     void showsNoStoneToAvoid();
-    void offersTheReportItsEightTexts();
-    void printOpensReportModally_data();
-    void printOpensReportModally();
     void backShowsFreshEntryAndHidesDisplay_data();
     void backShowsFreshEntryAndHidesDisplay();
     void closeBoxBringsWelcomePanelBack();
@@ -124,20 +119,6 @@ void TestFrmGemologyDisplay::cleanup()
     Sub_Programs::closeAll();
     delete launcher;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TestFrmGemologyDisplay::tabsRunBirthSunMoon()
-{
-    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    QVERIFY(tabs);
-    const QStringList captions = {tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)};
-
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(captions, (QStringList{QStringLiteral("Birth Stone"), QStringLiteral("Gems And SunSign"),
-                                    QStringLiteral("Gems And MoonSign")}));
-    QVERIFY(tabs->widget(0)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraBirthStone"))));
-    QVERIFY(tabs->widget(1)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraSunSign"))));
-    QVERIFY(tabs->widget(2)->isAncestorOf(display->findChild<QWidget*>(QStringLiteral("fraMoonSign"))));
 }
 
 void TestFrmGemologyDisplay::startsWithPlaceholders_data()
@@ -226,51 +207,6 @@ void TestFrmGemologyDisplay::showsNoStoneToAvoid()
     }
     QVERIFY(!display->findChild<QWidget*>(QStringLiteral("lblBirthStoneLuckyStone")));
     QVERIFY(!display->findChild<QWidget*>(QStringLiteral("Label14")));
-}
-
-void TestFrmGemologyDisplay::offersTheReportItsEightTexts()
-{
-    display->showReading(leoReading());
-
-    const ReportTexts texts = display->reportTexts();
-
-    const QStringList offered = {texts.birthStone, texts.birthStoneText, texts.sunSign, texts.sunStone,
-                                 texts.sunText,    texts.moonSign,       texts.moonStone, texts.moonText};
-    QCOMPARE(offered, (QStringList{QStringLiteral("Peridot"), QStringLiteral("Peridot text for August."),
-                                   QStringLiteral("Leo"), QStringLiteral("Peridot"),
-                                   QStringLiteral("Peridot text for Leo."), QStringLiteral("Virgo"),
-                                   QStringLiteral("Emerald"), QStringLiteral("Emerald text for Virgo.")}));
-}
-
-void TestFrmGemologyDisplay::printOpensReportModally_data()
-{
-    QTest::addColumn<QString>("command");
-
-    QTest::newRow("button") << QStringLiteral("cmdPrint");
-    QTest::newRow("menu") << QStringLiteral("mnuPrint");
-}
-
-void TestFrmGemologyDisplay::printOpensReportModally()
-{
-    QFETCH(QString, command);
-    display->showReading(leoReading());
-    QString reportText;
-    bool modal = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget* report = QApplication::activeModalWidget();
-        modal = report && report == Sub_Programs::instance(SubWindow::Report);
-        if (report) {
-            reportText = report->findChild<QTextEdit*>(QStringLiteral("RTB"))->toPlainText();
-            report->close();
-        }
-    });
-
-    runCommand(*display, command);
-
-    QVERIFY(modal);
-    QVERIFY(reportText.contains(QStringLiteral("Your Sun Sign Is : Leo")));
-    QVERIFY(!Sub_Programs::instance(SubWindow::Report));
-    QVERIFY(display->isVisible());
 }
 
 void TestFrmGemologyDisplay::backShowsFreshEntryAndHidesDisplay_data()

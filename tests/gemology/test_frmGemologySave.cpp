@@ -14,6 +14,7 @@
 
 #include <QClipboard>
 #include <QAbstractButton>
+#include <QAction>
 #include <QMimeData>
 #include <QTextEdit>
 
@@ -183,28 +184,31 @@ void TestFrmGemologySave::januaryReportBeginsWithTheBirthStone()
 
 void TestFrmGemologySave::everyOpeningBuildsTheReportAfresh()
 {
+    const GemologyReading reading = January_Reading();
+    QString expected;
+    for (const TextRun& run : readBackReport(Report_Texts_Of(reading)))
+        expected += run.text;
     auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display));
-    display->showReading(January_Reading());
+    display->showReading(reading);
     display->show();
     QStringList shown;
-    QList<bool> modal;
-    for (int opening = 0; opening < 2; ++opening) {
+
+    for (const char* print : {"cmdPrint", "mnuPrint"}) {
         QTimer::singleShot(0, this, [&] {
             QWidget* report = QApplication::activeModalWidget();
-            modal.append(report && report == Sub_Programs::instance(SubWindow::Report));
-            if (report) {
+            if (report && report == Sub_Programs::instance(SubWindow::Report)) {
                 shown.append(reportBox(*report)->toPlainText());
                 report->close();
             }
         });
-        pressButton(*display, "cmdPrint");
+        if (auto* button = display->findChild<QAbstractButton*>(QString::fromLatin1(print)))
+            button->click();
+        else
+            display->findChild<QAction*>(QString::fromLatin1(print))->trigger();
     }
 
-    QCOMPARE(modal, (QList<bool>{true, true}));
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.at(1), shown.at(0));
-    QCOMPARE(shown.at(0).count(QStringLiteral("Borth Stone")), 1);
-    QCOMPARE(shown.at(0).count(QStringLiteral("Gems and MoonSign")), 1);
+    QCOMPARE(shown, (QStringList{expected, expected}));
+    QVERIFY(!Sub_Programs::instance(SubWindow::Report));
 }
 
 void TestFrmGemologySave::savesRichTextWhateverTheName_data()
