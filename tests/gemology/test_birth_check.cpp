@@ -54,8 +54,6 @@ private slots:
     void firstProblem();
     void pastedTextIsRefusedWithItsFieldsMessage_data();
     void pastedTextIsRefusedWithItsFieldsMessage();
-    void plainNumber_data();
-    void plainNumber();
     void birthDataTakesTheNumbersTheTextsSpell();
 };
 
@@ -102,6 +100,7 @@ void TestBirthCheck::firstProblem_data()
     row("latitude minutes 59", n, ok, ok, ok, "59", 1, 1, 1901) << QString() << false << QString();
     row("latitude minutes 60", n, ok, ok, ok, "60", 1, 1, 1901) << Latitude_Minutes_Message << true << "txtLatM";
     row("blanks around a number", n, " 12 ", " 5", "7 ", " 0 ", 1, 1, 1901) << QString() << false << QString();
+    row("leading zeros", n, "0000000000000000000000179", "059", "00", "0", 1, 1, 1901) << QString() << false << QString();
 
     row("29 February 1904", n, ok, ok, ok, ok, 29, 2, 1904) << QString() << false << QString();
     row("29 February 2000", n, ok, ok, ok, ok, 29, 2, 2000) << QString() << false << QString();
@@ -198,28 +197,6 @@ void TestBirthCheck::pastedTextIsRefusedWithItsFieldsMessage()
     QCOMPARE(problem->message, message);
     QCOMPARE(problem->icon, ProblemIcon::error);
     QCOMPARE(Control_Of(problem->focus), control);
-}
-
-void TestBirthCheck::plainNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");  // -1: not a plain number
-
-    QTest::newRow("digits") << "179" << 179;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("leading zeros") << "007" << 7;
-    QTest::newRow("blanks around") << "  42 " << 42;
-    QTest::newRow("empty") << "" << -1;
-    QTest::newRow("blanks only") << "   " << -1;
-    QTest::newRow("huge saturates") << "99999999999999999999" << 1'000'000;
-    QTest::newRow("many leading zeros") << "0000000000000000000000001" << 1;
-}
-
-void TestBirthCheck::plainNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(Plain_Number(text).value_or(-1), value);
 }
 
 void TestBirthCheck::birthDataTakesTheNumbersTheTextsSpell()
