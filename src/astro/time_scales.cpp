@@ -1,8 +1,15 @@
 #include "astro/time_scales.h"
 
-#include <cmath>
+#include <cstdint>
 
 namespace {
+
+// The floor of the real quotient a / b, for b > 0 and a of either sign.
+std::int64_t Floor_Quotient(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t quotient = a / b;
+    return a % b < 0 ? quotient - 1 : quotient;
+}
 
 // Decimal degrees, positive West and negative East; 0°00' stays 0 whichever option is chosen.
 double Signed_Longitude(const ChartInput& input)
@@ -30,13 +37,12 @@ bool Clock_Runs_Ahead(const ChartInput& input)
 
 double Julian_Day_Number(int month, int day, int year)
 {
-    const double m = 12.0 * (year + 4800) + month - 3;
-    double j = std::floor(m / 48.0) + day
-               + std::floor((365.0 * m + 2.0 * (m - 12.0 * std::floor(m / 12.0)) + 7.0) / 12.0)
-               - 32083.0;
-    if (j > 2299171.0)
-        j += std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
-    return j;
+    const std::int64_t m = 12 * (year + std::int64_t{4800}) + month - 3;  // months since March of -4800
+    std::int64_t j = Floor_Quotient(m, 48) + day
+                     + Floor_Quotient(365 * m + 2 * (m - 12 * Floor_Quotient(m, 12)) + 7, 12) - 32083;
+    if (j > 2299171)  // the Gregorian correction, from 1582-10-16 on
+        j += Floor_Quotient(m, 4800) - Floor_Quotient(m, 1200) + 38;
+    return static_cast<double>(j);
 }
 
 double Universal_Time(const ChartInput& input)

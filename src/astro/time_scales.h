@@ -2,7 +2,7 @@
 #include "astro/chart_input.h"
 
 // Julian Day Number of a civil date: the Julian Day of its noon. Dates after 1582-10-15
-// are Gregorian, earlier ones Julian.
+// are Gregorian, earlier ones Julian (proleptic, for any year).
 double Julian_Day_Number(int month, int day, int year);
 
 // The birth moment in Universal Time, decimal hours counted from midnight at the start of

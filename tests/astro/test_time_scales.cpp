@@ -62,6 +62,9 @@ void TestTimeScales::julianDayNumber_data()
     QTest::newRow("last Julian day") << 1582 << 10 << 4 << 2299160.0;
     QTest::newRow("15 Oct 1582 still counts as Julian") << 1582 << 10 << 15 << 2299171.0;
     QTest::newRow("16 Oct 1582 is Gregorian") << 1582 << 10 << 16 << 2299162.0;
+    QTest::newRow("Julian Day zero") << -4712 << 1 << 1 << 0.0;
+    QTest::newRow("months counted below zero") << -4801 << 2 << 28 << -32449.0;
+    QTest::newRow("lowest year a ChartInput holds") << -32768 << 12 << 31 << -10247089.0;
 }
 
 void TestTimeScales::julianDayNumber()
