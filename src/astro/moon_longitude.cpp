@@ -4,6 +4,44 @@
 
 #include <cmath>
 
+namespace {
+
+// Brings a longitude into range by whole turns as adding 360 while below 0, then subtracting
+// 360 while above 360, would: below 0 it lands in [0, 360), above 360 in (0, 360], so exactly
+// 360 stays 360. Every turn taken off is exact in double precision, so fmod reaches the same
+// value at once instead of turn by turn.
+double Whole_Turns_Removed(double longitude)
+{
+    if (longitude < 0.0) {
+        const double rest = std::fmod(longitude, 360.0);
+        return rest == 0.0 ? 0.0 : rest + 360.0;
+    }
+    if (longitude > 360.0) {
+        const double rest = std::fmod(longitude, 360.0);
+        return rest == 0.0 ? 360.0 : rest;
+    }
+    return longitude;
+}
+
+// d·D + m·M + m′·M′ + f·F. An element whose multiplier is zero is left out rather than
+// multiplied by zero: for finite elements the sum is the same, and once the term loop is
+// unrolled over the constant table only the products a term needs are left.
+double Periodic_Argument(const MoonPeriodicTerm& term, const MoonElements& e)
+{
+    double argument = 0.0;
+    if (term.d != 0)
+        argument += term.d * e.elongation;
+    if (term.m != 0)
+        argument += term.m * e.sunAnomaly;
+    if (term.mPrime != 0)
+        argument += term.mPrime * e.moonAnomaly;
+    if (term.f != 0)
+        argument += term.f * e.latitudeArgument;
+    return argument;
+}
+
+}  // namespace
+
 MoonElements Moon_Elements(double t)
 {
     return {
@@ -20,17 +58,11 @@ double Moon_Longitude(double t)
 {
     const MoonElements e = Moon_Elements(t);
     double sum = 0.0;
+    // Unrolled over the constant table, each term keeps only the products and the E it needs.
+#pragma GCC unroll 25
     for (const MoonPeriodicTerm& term : Moon_Periodic_Terms) {
-        const double argument = term.d * e.elongation + term.m * e.sunAnomaly
-                                + term.mPrime * e.moonAnomaly + term.f * e.latitudeArgument;
-        const double contribution = term.coefficient * std::sin(argument);
+        const double contribution = term.coefficient * std::sin(Periodic_Argument(term, e));
         sum += term.m != 0 ? contribution * e.eccentricity : contribution;
     }
-    double longitude = e.meanLongitude + sum;
-    // Whole turns only; exactly 360 stays 360.
-    while (longitude < 0.0)
-        longitude += 360.0;
-    while (longitude > 360.0)
-        longitude -= 360.0;
-    return longitude;
+    return Whole_Turns_Removed(e.meanLongitude + sum);
 }
