@@ -3,7 +3,7 @@
 #include "astro/utf8_text.h"
 #include "astro/zodiac_signs.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,12 +12,18 @@ constexpr std::string_view Degree_Mark = "\u00B0";
 constexpr char Minute_Mark = '\'';
 constexpr char Blank = ' ';
 
-// value is a whole number from 0 to 60.
-void Append_Whole(std::string& text, double value)
+// Writes a whole number from 0 to 99 in plain decimal, without leading zeros.
+char* Put_Whole(char* out, int value)
 {
-    char digits[4];
-    const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<unsigned>(value));
-    text.append(digits, written.ptr);
+    if (value >= 10)
+        *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
+char* Put(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
 }
 
 std::string_view Trim_Blanks(std::string_view text)
@@ -28,49 +34,57 @@ std::string_view Trim_Blanks(std::string_view text)
     return text.substr(first, text.find_last_not_of(Blank) - first + 1);
 }
 
-void Append_Without_Blanks(std::string& row, std::string_view part)
+char* Put_Without_Blanks(char* out, std::string_view part)
 {
-    for (const char c : part) {
-        if (c != Blank)
-            row.push_back(c);
-    }
+    return std::remove_copy(part.begin(), part.end(), out, Blank);
 }
 
-// A number part of the row: blanks removed, then a leading "0" when one character or none is left.
-void Append_Number_Part(std::string& row, std::string_view part)
+// A number part of the row: blanks removed, then a leading "0" when one character or none is
+// left. Needs room for one byte more than the part.
+char* Put_Number_Part(char* out, std::string_view part)
 {
-    const std::size_t start = row.size();
-    Append_Without_Blanks(row, part);
-    if (Utf8_Length(std::string_view(row).substr(start)) <= 1)
-        row.insert(start, 1, '0');
+    char* end = Put_Without_Blanks(out, part);
+    if (Utf8_Length(std::string_view(out, static_cast<std::size_t>(end - out))) <= 1) {
+        std::copy_backward(out, end, end + 1);
+        *out = '0';
+        ++end;
+    }
+    return end;
 }
 
 }  // namespace
 
+PositionText Position_Text(double longitude)
+{
+    PositionText text;
+    const double x = std::fabs(longitude);
+    if (!(x <= 360.0))
+        return text;
+    // Truncating a value that is not negative takes its floor.
+    const int wholeDegrees = static_cast<int>(x);
+    const double minutesTotal = 60.0 * (x - wholeDegrees);
+    const int wholeMinutes = static_cast<int>(minutesTotal);
+    const int wholeSeconds = static_cast<int>(60.0 * (minutesTotal - wholeMinutes));
+    const int signIndex = wholeDegrees / 30;
+
+    char* end = Put_Whole(text.bytes.data(), wholeDegrees - 30 * signIndex);
+    end = Put(end, Degree_Mark);
+    *end++ = Blank;
+    end = Put_Whole(end, wholeMinutes);
+    *end++ = Minute_Mark;
+    *end++ = Blank;
+    end = Put_Whole(end, wholeSeconds);
+    *end++ = '"';
+    *end++ = Blank;
+    if (signIndex < 12)
+        end = Put(end, Sign_Abbreviations.substr(3 * static_cast<std::size_t>(signIndex), 3));
+    text.length = static_cast<std::size_t>(end - text.bytes.data());
+    return text;
+}
+
 std::string Format_Longitude(double longitude)
 {
-    const double x = std::fabs(longitude);
-    if (!std::isfinite(x))
-        return {};
-    const double wholeDegrees = std::floor(x);
-    const double minutesTotal = 60.0 * (x - wholeDegrees);
-    const double wholeMinutes = std::floor(minutesTotal);
-    const double wholeSeconds = std::floor(60.0 * (minutesTotal - wholeMinutes));
-    const double signIndex = std::floor(wholeDegrees / 30.0);
-
-    std::string text;
-    text.reserve(20);
-    Append_Whole(text, std::fmod(wholeDegrees, 30.0));
-    text.append(Degree_Mark);
-    text.push_back(Blank);
-    Append_Whole(text, wholeMinutes);
-    text.push_back(Minute_Mark);
-    text.push_back(Blank);
-    Append_Whole(text, wholeSeconds);
-    text.append("\" ");
-    if (signIndex < 12.0)
-        text.append(Sign_Abbreviations.substr(3 * static_cast<std::size_t>(signIndex), 3));
-    return text;
+    return std::string(Position_Text(longitude).view());
 }
 
 std::string Position_Row(std::string_view positionText)
@@ -85,12 +99,14 @@ std::string Position_Row(std::string_view positionText)
             minutes = afterDegree.substr(0, minuteAt);
     }
 
-    std::string row;
-    row.reserve(9);
-    Append_Number_Part(row, degrees);
-    row.push_back(Blank);
-    Append_Without_Blanks(row, Utf8_Last(positionText, 3));
-    row.push_back(Blank);
-    Append_Number_Part(row, minutes);
+    const std::string_view abbreviation = Utf8_Last(positionText, 3);
+    // Room for every part, both blanks and a leading "0" on each number part.
+    std::string row(degrees.size() + abbreviation.size() + minutes.size() + 4, Blank);
+    char* end = Put_Number_Part(row.data(), degrees);
+    *end++ = Blank;
+    end = Put_Without_Blanks(end, abbreviation);
+    *end++ = Blank;
+    end = Put_Number_Part(end, minutes);
+    row.resize(static_cast<std::size_t>(end - row.data()));
     return row;
 }

@@ -1,11 +1,26 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+// A position text held in place, with no allocation, for callers that format often.
+struct PositionText {
+    // The longest text is 29° 59' 59" Sco: sixteen bytes, the degree sign taking two.
+    std::array<char, 16> bytes{};
+    std::size_t length = 0;
+
+    std::string_view view() const { return {bytes.data(), length}; }
+};
+
 // The position text of an ecliptic longitude: whole degrees within the sign, minutes and
 // seconds (all truncated, never rounded up into the next sign), then the sign's
-// abbreviation, e.g. 13° 18' 57" Sco. Exactly 360 degrees has no abbreviation; neither has
-// any longitude beyond it. A longitude that is not a finite number gives an empty text.
+// abbreviation, e.g. 13° 18' 57" Sco. The sign of the longitude is dropped. Exactly 360
+// degrees has no abbreviation; a longitude beyond 360 either way, or not a number at all,
+// has no position and gives an empty text.
+PositionText Position_Text(double longitude);
+
+// The same text as a string.
 std::string Format_Longitude(double longitude);
 
 // The row text of a position text: two-digit degrees, a blank, the abbreviation, a blank,

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 
@@ -41,6 +42,12 @@ void TestPositionText::longitudeToRow_data()
         << 245.06 << QByteArray("5° 3' 36\" Sag") << QByteArray("05 Sag 03") << QByteArray("Sagittarius");
     QTest::newRow("360 has no abbreviation") << 360.0 << QByteArray("0° 0' 0\" ") << QByteArray("00 0\" 00")
                                              << QByteArray();
+    QTest::newRow("negative, the sign is dropped") << -245.06 << QByteArray("5° 3' 36\" Sag") << QByteArray("05 Sag 03")
+                                                   << QByteArray("Sagittarius");
+    QTest::newRow("beyond a turn has no position") << 360.5 << QByteArray() << QByteArray("0  0") << QByteArray();
+    QTest::newRow("not a number has no position") << std::nan("") << QByteArray() << QByteArray("0  0")
+                                                  << QByteArray();
+    QTest::newRow("infinity has no position") << -HUGE_VAL << QByteArray() << QByteArray("0  0") << QByteArray();
 }
 
 void TestPositionText::longitudeToRow()
