@@ -1,0 +1,172 @@
+// From a user's action to the window redrawn, for the interactions a user waits on.
+#include "gemmarium.h"
+#include "shell/frmMDI.h"
+#include "shell/sub_programs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+template <typename T>
+T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Runs an action, lets Qt deliver what it posted, and repaints the window; the seconds taken.
+template <typename Action>
+double timed(QWidget* window, Action action)
+{
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    QCoreApplication::sendPostedEvents();
+    if (window && window->isVisible())
+        window->repaint();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+frmMDI& launcher()
+{
+    static frmMDI* window = [] {
+        auto* made = new frmMDI;
+        made->show();
+        QTest::qWaitForWindowExposed(made);
+        return made;
+    }();
+    return *window;
+}
+
+QWidget* openFromLauncher(int button)
+{
+    child<QAbstractButton>(&launcher(), qPrintable(QStringLiteral("cmdSelectOption_%1").arg(button)))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return Sub_Programs::instance(button == 0   ? SubWindow::Divination
+                                  : button == 1 ? SubWindow::Healing
+                                                : SubWindow::Entry);
+}
+
+void fillEntry(QWidget* entry)
+{
+    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("ANNA"));
+    child<QLineEdit>(entry, "txtLonD")->setText(QStringLiteral("77"));
+    child<QLineEdit>(entry, "txtLonM")->setText(QStringLiteral("13"));
+    child<QLineEdit>(entry, "txtLatD")->setText(QStringLiteral("28"));
+    child<QLineEdit>(entry, "txtLatM")->setText(QStringLiteral("36"));
+    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(6);
+    child<QComboBox>(entry, "cboDate")->setCurrentIndex(14);
+    child<QComboBox>(entry, "cboYear")->setCurrentIndex(80);
+}
+
+void BM_OpenSubProgram(benchmark::State& state)
+{
+    const int button = int(state.range(0));
+    for (auto _ : state)
+        state.SetIterationTime(timed(nullptr, [&] {
+            QWidget* window = openFromLauncher(button);
+            window->repaint();
+        }));
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_OpenSubProgram)->ArgName("button")->Arg(1)->Arg(0)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_FullReading(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QWidget* entry = openFromLauncher(2);
+        fillEntry(entry);
+        auto* get = child<QAbstractButton>(entry, "cmdRashi");
+        state.SetIterationTime(timed(nullptr, [&] {
+            get->click();
+            Sub_Programs::instance(SubWindow::Display)->repaint();
+        }));
+    }
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_FullReading)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_OpenReportWindow(benchmark::State& state)
+{
+    QWidget* entry = openFromLauncher(2);
+    fillEntry(entry);
+    child<QAbstractButton>(entry, "cmdRashi")->click();
+    QWidget* display = Sub_Programs::instance(SubWindow::Display);
+    for (auto _ : state) {
+        QWidget* report = nullptr;
+        state.SetIterationTime(timed(nullptr, [&] {
+            report = Sub_Programs::obtain(SubWindow::Report);
+            report->setParent(display, Qt::Dialog);
+            report->show();
+            report->repaint();
+        }));
+        report->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_OpenReportWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Picks the stones of a healing panel in turn: the option's selector, or its result list.
+void BM_PickHealingStone(benchmark::State& state)
+{
+    const int option = int(state.range(0));
+    QWidget* healing = openFromLauncher(1);
+    child<QRadioButton>(healing, qPrintable(QStringLiteral("optSearch_%1").arg(option)))->setChecked(true);
+    child<QAbstractButton>(healing, "cmdNext")->click();
+    static const char* const selectors[] = {"cboStone", "cboDiseases", "cboIllness", "cboOrgans"};
+    static const char* const lists[] = {nullptr, "lstStone_Disease", "lstStone_Illness", "lstStone_Organ"};
+    auto* selector = child<QComboBox>(healing, selectors[option]);
+    // Entries with several stones, so there is a choice to make in the list: "Blood Circulation",
+    // "Emotional Balance", "Heart".
+    static const int entries[] = {0, 27, 1, 14};
+    selector->setCurrentIndex(entries[option]);
+    auto* list = lists[option] ? child<QListWidget>(healing, lists[option]) : nullptr;
+    int next = 0;
+    for (auto _ : state) {
+        state.SetIterationTime(timed(healing, [&] {
+            if (list)
+                list->setCurrentRow(next++ % list->count());
+            else
+                selector->setCurrentIndex(next++ % selector->count());
+        }));
+    }
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_PickHealingStone)->ArgName("panel")->DenseRange(0, 3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_DivinationDraw(benchmark::State& state)
+{
+    QWidget* divination = openFromLauncher(0);
+    auto* picture = child<QWidget>(divination, "picCrystal");
+    auto* refresh = child<QAbstractButton>(divination, "cmdRefresh");
+    for (auto _ : state) {
+        state.SetIterationTime(timed(divination, [&] { QTest::mouseClick(picture, Qt::LeftButton); }));
+        refresh->click();
+    }
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_DivinationDraw)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    Register_Windows();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
