@@ -7,12 +7,22 @@
 
 namespace {
 
+// Message boxes belong to the window that asks, whose style sheet they would inherit; they carry
+// their own so every box reads the same, light text on the program's deep blue.
+const QString Message_Box_Style = QStringLiteral(
+    "QMessageBox { background: #111936; }"
+    "QMessageBox QLabel { color: #f0eef8; font-size: 10pt; }"
+    "QMessageBox QPushButton { background: #2a3566; color: white; border: 1px solid #6f7fc7;"
+    " border-radius: 6px; padding: 5px 20px; min-width: 60px; }"
+    "QMessageBox QPushButton:hover { background: #3a4a8a; }");
+
 class DialogPrompts final : public Prompts {
 public:
     void showMessage(QWidget* parent, const QString& text, Icon icon) override
     {
         QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
                         Program_Title, text, QMessageBox::Ok, parent);
+        box.setStyleSheet(Message_Box_Style);
         box.exec();
     }
 
@@ -20,6 +30,7 @@ public:
     {
         QMessageBox box(QMessageBox::Information, Program_Title, text,
                         QMessageBox::Yes | QMessageBox::No, parent);
+        box.setStyleSheet(Message_Box_Style);
         return box.exec() == QMessageBox::Yes;
     }
 
