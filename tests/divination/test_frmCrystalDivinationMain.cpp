@@ -6,9 +6,9 @@
 #include "shell/picture_box.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "support/url_catcher.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -49,26 +49,6 @@ double drawing(int n)
 {
     return (n - 0.5) / Divination_Crystals::Count;
 }
-
-// Records the vendor pages the window asks the browser to open.
-class PageRecorder : public QObject {
-    Q_OBJECT
-public:
-    PageRecorder()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-    }
-    ~PageRecorder() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // A menu's entries as "objectName text", separators as "-".
 QStringList entries(const QList<QAction*>& actions)
@@ -291,7 +271,7 @@ void TestFrmCrystalDivinationMain::vendorLinksOpenTheirPages()
 
     frmCrystalDivinationMain window;
     window.show();
-    PageRecorder pages;
+    UrlCatcher pages;
     if (auto* action = window.findChild<QAction*>(control)) {
         action->trigger();
     } else {

@@ -5,6 +5,7 @@
 #include "gemology/zone_table.h"
 #include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "support/find_control.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 
@@ -94,13 +95,7 @@ private slots:
 
 private:
     template <typename Control>
-    Control* control(const QString& name) const
-    {
-        auto* found = window->findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    Control* control(const QString& name) const { return Find_Control<Control>(window, name); }
     QLineEdit* field(const QString& name) const { return control<QLineEdit>(name); }
     void choose(const QString& list, const QString& item);
     void fillValidEntry();

@@ -5,6 +5,7 @@
 #include "shell/frmMDI.h"
 #include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "support/find_control.h"
 #include "support/scripted_prompts.h"
 
 #include <QClipboard>
@@ -81,13 +82,7 @@ private slots:
 
 private:
     template <typename Control>
-    Control* control(const QString& name) const
-    {
-        auto* found = window->findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    Control* control(const QString& name) const { return Find_Control<Control>(window, name); }
     QComboBox* selector(const QString& name) const { return control<QComboBox>(name); }
     QListWidget* list(const QString& name) const { return control<QListWidget>(name); }
     QWidget* currentPanel() const { return control<QStackedWidget>("stkPanels")->currentWidget(); }

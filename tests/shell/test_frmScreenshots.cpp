@@ -2,6 +2,7 @@
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "support/find_control.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -30,13 +31,7 @@ private:
     }
 
     template <typename T>
-    static T* child(QWidget* window, const QString& name)
-    {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    static T* child(QWidget* window, const QString& name) { return Find_Control<T>(window, name); }
 
 private slots:
     void initTestCase()
