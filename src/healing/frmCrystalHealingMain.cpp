@@ -2,6 +2,7 @@
 
 #include "healing/healing_pictures.h"
 #include "shell/clipboard_guard.h"
+#include "shell/drawing_icon.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
@@ -61,7 +62,7 @@ frmCrystalHealingMain::~frmCrystalHealingMain()
 
 void frmCrystalHealingMain::Form_Load()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/app/icon.svg")));
+    setWindowIcon(Drawing_Icon("app/icon"));
     for (int place = 0; place < static_cast<int>(std::size(Gallery_Stones)); ++place) {
         if (auto* picture = findChild<PictureBox*>(QStringLiteral("imgGallery_%1").arg(place)))
             picture->showPicture(Healing_IMG, Gallery_Stones[place]);

@@ -1,7 +1,9 @@
 #include "shell/frmMDI.h"
 
+#include "shell/drawing_icon.h"
 #include "shell/link_label.h"
 #include "shell/page_links.h"
+#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "ui_frmMDI.h"
@@ -81,11 +83,11 @@ CaptionLabel* frmMDI::caption(int index) const
 
 void frmMDI::MDIForm_Load()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/app/icon.svg")));
+    setWindowIcon(Drawing_Icon("app/icon"));
     ui->imgDecoration->showDrawing("app/decoration");
     ui->imgIconLeft->showDrawing("app/icon");
     ui->imgIconRight->showDrawing("app/icon");
-    const QCursor pointer(QPixmap(QStringLiteral(":/pictures/app/pointer.svg")).scaled(32, 32), 4, 2);
+    const QCursor pointer(Render_Drawing("app/pointer", 32), 4, 2);
     for (int index = 3; index <= 5; ++index)
         caption(index)->setCursor(pointer);
     Welcome_Panel::attach(ui->picMain);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QtMath>
 
@@ -64,12 +65,9 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     if (current.isEmpty())
         return;
-    QSvgRenderer* renderer = rendererFor(current);
-    if (!renderer)
-        return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, *renderer, rect());
+    const QPixmap picture = Fitted_Drawing(current, size(), devicePixelRatioF());
+    if (!picture.isNull())
+        QPainter(this).drawPixmap(0, 0, picture);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
@@ -79,20 +77,33 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-QPixmap Render_Drawing(std::string_view drawing, int side)
+QPixmap Fitted_Drawing(const QString& drawing, QSize area, qreal ratio)
 {
-    QSvgRenderer* renderer = rendererFor(drawingName(drawing));
-    if (!renderer || side <= 0)
+    if (area.isEmpty())
         return {};
-    // Drawn at the screen's pixel density, so the picture stays sharp on high-density screens;
-    // its size in layout units is side x side.
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const int pixels = qCeil(side * ratio);
-    QPixmap pixmap(pixels, pixels);
+    const QString key = QStringLiteral("drawing %1 %2x%3 @%4")
+                            .arg(drawing).arg(area.width()).arg(area.height()).arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    QSvgRenderer* renderer = rendererFor(drawing);
+    if (!renderer)
+        return {};
+    pixmap = QPixmap(qCeil(area.width() * ratio), qCeil(area.height() * ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, *renderer, QRectF(0, 0, side, side));
+    paintDrawing(painter, *renderer, QRectF(QPointF(0, 0), area));
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+QPixmap Render_Drawing(std::string_view drawing, int side)
+{
+    // Drawn at the screen's pixel density, so the picture stays sharp on high-density screens;
+    // its size in layout units is side x side.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    return Fitted_Drawing(drawingName(drawing), QSize(side, side), ratio);
 }

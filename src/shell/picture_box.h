@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/picture_catalogue.h"
 
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -33,3 +34,9 @@ private:
 
 // Renders a drawing to a square pixmap of the given side; a null pixmap for an unknown drawing.
 QPixmap Render_Drawing(std::string_view drawing, int side);
+
+// The drawing ("stones/ruby") scaled to fit an area of that size in layout units and centred in
+// it, on a transparent ground, at that pixel density; a null pixmap for an unknown drawing or an
+// empty area. Each picture is rendered once and then served from QPixmapCache, because windows
+// are opened again and again with the same pictures and a render costs far more than a copy.
+QPixmap Fitted_Drawing(const QString& drawing, QSize area, qreal ratio);

@@ -2,6 +2,7 @@
 #include "divination/divination_pictures.h"
 #include "gemology/gemology_pictures.h"
 #include "healing/healing_pictures.h"
+#include "shell/drawing_icon.h"
 #include "shell/picture_box.h"
 
 #include <QHash>
@@ -234,6 +235,59 @@ private slots:
         QCOMPARE(box.drawing(), shown);
     }
 
+    // Pictures are kept once rendered: each size and pixel density must still get its own.
+    void aPictureIsRenderedForTheSizeAndDensityAskedFor()
+    {
+        const QString ruby = QStringLiteral("stones/ruby");
+        for (int pass = 0; pass < 2; ++pass) {
+            const QPixmap small = Fitted_Drawing(ruby, QSize(40, 30), 1.0);
+            const QPixmap large = Fitted_Drawing(ruby, QSize(80, 60), 1.0);
+            const QPixmap dense = Fitted_Drawing(ruby, QSize(40, 30), 2.0);
+            QCOMPARE(small.size(), QSize(40, 30));
+            QCOMPARE(large.size(), QSize(80, 60));
+            QCOMPARE(dense.size(), QSize(80, 60));
+            QCOMPARE(dense.devicePixelRatio(), 2.0);
+            QCOMPARE(small.devicePixelRatio(), 1.0);
+        }
+    }
+
+    // A box shows its picture fitted to the size it has now, also after it was painted at another.
+    void aResizedBoxShowsItsPictureAtItsNewSize()
+    {
+        PictureBox box;
+        box.showDrawing("stones/ruby");
+        const auto coveredRows = [&box](QSize size) {
+            box.resize(size);
+            const QImage image = box.grab().toImage();
+            const QRgb ground = image.pixel(0, 0);
+            int rows = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != ground) {
+                        ++rows;
+                        break;
+                    }
+            return rows;
+        };
+        const int small = coveredRows(QSize(60, 60));
+        const int large = coveredRows(QSize(120, 120));
+        QVERIFY2(small > 30 && small <= 60, qPrintable(QString::number(small)));
+        QVERIFY2(large > 2 * small - 4, qPrintable(QString::number(large)));
+    }
+
+    // The window icon is drawn at whatever size the window system asks for.
+    void theDrawingIconHasThePictureAtEverySize()
+    {
+        const QIcon icon = Drawing_Icon("app/icon");
+        QVERIFY(!icon.isNull());
+        for (int side : {16, 32, 64, 128}) {
+            const QImage image = icon.pixmap(QSize(side, side), 1.0).toImage();
+            QCOMPARE(image.size(), QSize(side, side));
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QVERIFY(qAlpha(image.pixel(side / 2, side / 2)) > 128);
+        }
+    }
+
     void unknownDrawingOrNoSizeGivesNoPicture()
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Cannot open file.*unobtainium")));
@@ -246,7 +300,7 @@ private slots:
     // The launcher's pointer has its hot spot at (4, 2) of 32 x 32: the wand's tip must be there.
     void pointerTipIsAtTheHotSpot()
     {
-        const QImage pointer = QPixmap(QStringLiteral(":/pictures/app/pointer.svg")).toImage();
+        const QImage pointer = Render_Drawing("app/pointer", 32).toImage();
         QCOMPARE(pointer.size(), QSize(32, 32));
         bool tip = false;
         for (int y = 0; y <= 5; ++y)
