@@ -9,7 +9,7 @@ bool isLeftClickInside(const QWidget* widget, const QMouseEvent* event)
 }
 }  // namespace
 
-LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
 }
@@ -17,7 +17,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!isLeftClickInside(this, event)) {
-        QLabel::mouseReleaseEvent(event);
+        WrappedLabel::mouseReleaseEvent(event);
         return;
     }
     event->accept();  // the click is the link's, not also the strip's behind it

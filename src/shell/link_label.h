@@ -1,9 +1,10 @@
 #pragma once
+#include "shell/wrapped_label.h"
+
 #include <QFrame>
-#include <QLabel>
 
 // A label that acts as a link: it reports a left-button click and shows the hand pointer.
-class LinkLabel : public QLabel {
+class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
