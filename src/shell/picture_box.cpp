@@ -1,6 +1,9 @@
 #include "shell/picture_box.h"
 
+#include "shell/prerendered_pictures.h"
+
 #include <QGuiApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -77,6 +80,20 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+QImage Draw_Drawing(const QString& drawing, QSize area, qreal ratio)
+{
+    QSvgRenderer* renderer = rendererFor(drawing);
+    if (!renderer || area.isEmpty())
+        return {};
+    QImage image(qCeil(area.width() * ratio), qCeil(area.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintDrawing(painter, *renderer, QRectF(QPointF(0, 0), area));
+    return image;
+}
+
 QPixmap Fitted_Drawing(const QString& drawing, QSize area, qreal ratio)
 {
     if (area.isEmpty())
@@ -86,16 +103,12 @@ QPixmap Fitted_Drawing(const QString& drawing, QSize area, qreal ratio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    QSvgRenderer* renderer = rendererFor(drawing);
-    if (!renderer)
+    QImage image = Prerendered_Drawing(drawing, area, ratio);
+    if (image.isNull())
+        image = Draw_Drawing(drawing, area, ratio);
+    if (image.isNull())
         return {};
-    pixmap = QPixmap(qCeil(area.width() * ratio), qCeil(area.height() * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, *renderer, QRectF(QPointF(0, 0), area));
-    painter.end();
+    pixmap = QPixmap::fromImage(std::move(image));
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QImage;
 class QPixmap;
 
 // Shows one drawing of the picture set, scaled to fit the box and drawn afresh at the box's
@@ -39,4 +40,8 @@ QPixmap Render_Drawing(std::string_view drawing, int side);
 // it, on a transparent ground, at that pixel density; a null pixmap for an unknown drawing or an
 // empty area. Each picture is rendered once and then served from QPixmapCache, because windows
 // are opened again and again with the same pictures and a render costs far more than a copy.
+// A picture rendered when the program was built is copied instead of rendered.
 QPixmap Fitted_Drawing(const QString& drawing, QSize area, qreal ratio);
+
+// Renders the drawing as Fitted_Drawing shows it, now, from its SVG.
+QImage Draw_Drawing(const QString& drawing, QSize area, qreal ratio);

@@ -2,14 +2,18 @@
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/link_label.h"
+#include "shell/picture_box.h"
+#include "shell/prerendered_pictures.h"
 #include "shell/sub_programs.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 
 #include <QAction>
+#include <QDirIterator>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -146,6 +150,34 @@ private slots:
             QVERIFY(Sub_Programs::instance(SubWindow(window))->isVisible());
             QVERIFY(!welcomePanel()->isVisible());
         }
+    }
+
+    // Start-up copies the pictures of the first frame; none is drawn from its SVG.
+    void theFirstFramesPicturesWereRenderedWhenTheProgramWasBuilt()
+    {
+        const QList<PictureBox*> boxes = launcher->findChildren<PictureBox*>();
+        QVERIFY(!boxes.isEmpty());
+        for (const PictureBox* box : boxes)
+            QVERIFY2(!Prerendered_Drawing(box->drawing(), box->size(), box->devicePixelRatioF()).isNull(),
+                     qPrintable(QStringLiteral("%1 at %2 x %3").arg(box->drawing()).arg(box->width()).arg(box->height())));
+    }
+
+    void storedPicturesAreTheOnesTheProgramWouldDraw()
+    {
+        static const QRegularExpression name(QStringLiteral("^(.+)-(\\d+)x(\\d+)@([0-9.]+)\\.argb32$"));
+        int stored = 0;
+        for (QDirIterator files(QStringLiteral(":/prerendered"), QDir::Files, QDirIterator::Subdirectories);
+             files.hasNext(); ++stored) {
+            const QString path = files.next().mid(QStringLiteral(":/prerendered/").size());
+            const QRegularExpressionMatch parts = name.match(path);
+            QVERIFY2(parts.hasMatch(), qPrintable(path));
+            const QSize area(parts.captured(2).toInt(), parts.captured(3).toInt());
+            const qreal ratio = parts.captured(4).toDouble();
+            const QImage copied = Prerendered_Drawing(parts.captured(1), area, ratio);
+            QVERIFY2(!copied.isNull(), qPrintable(path));
+            QVERIFY2(copied == Draw_Drawing(parts.captured(1), area, ratio), qPrintable(path));
+        }
+        QVERIFY(stored > 0);
     }
 
     void onlyLinkCaptionsUnderlineUnderThePointer()
