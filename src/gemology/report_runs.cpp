@@ -58,5 +58,10 @@ QList<TextRun> Build_Report_Runs(const ReportTexts& texts)
             text += Blank_Line_After;
         runs.append({text, row.colour, row.emphasis == On});
     }
+    if (!texts.notes.isEmpty()) {
+        runs.append({QStringLiteral("Notes On Your Reading") + Blank_Line_After, Maroon, true});
+        for (const QString& note : texts.notes)
+            runs.append({note + Blank_Line_After, Red, false});
+    }
     return runs;
 }

@@ -11,6 +11,9 @@ struct ReportTexts {
     QString moonSign;
     QString moonStone;
     QString moonText;
+    // Notes the display shows beside the reading (the moment and zone the reading used, the
+    // Moon's change of sign, the Sun's cusp), in the order shown; empty when it shows none.
+    QStringList notes;
 };
 
 // The colours of the report, from the 16-colour palette.
@@ -21,5 +24,6 @@ inline constexpr RgbColour Red{255, 0, 0};     // palette entry 12: the reading'
 }
 
 // The report's nineteen runs for the texts of a reading: three bold headings, each followed by
-// its labels and values. The texts go in as they stand.
+// its labels and values. The texts go in as they stand. When the reading has notes, a closing
+// section follows: a heading like the others, then each note in the values' colour.
 QList<TextRun> Build_Report_Runs(const ReportTexts& texts);

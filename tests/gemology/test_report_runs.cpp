@@ -22,6 +22,7 @@ class TestReportRuns : public QObject {
 private slots:
     void valuesGoInAsTheyStand_data();
     void valuesGoInAsTheyStand();
+    void notesCloseTheReportOnlyWhenThereAreAny();
 };
 
 void TestReportRuns::valuesGoInAsTheyStand_data()
@@ -45,6 +46,22 @@ void TestReportRuns::valuesGoInAsTheyStand()
     QCOMPARE(runs.size(), 19);
     QCOMPARE(runs.at(11).text, value + Blank);
     QCOMPARE(runs.at(10).text, QStringLiteral("More About Your Lucky Stone : "));
+}
+
+void TestReportRuns::notesCloseTheReportOnlyWhenThereAreAny()
+{
+    ReportTexts texts = markedTexts();
+    QCOMPARE(Build_Report_Runs(texts).size(), 19);
+
+    texts.notes = QStringList{QStringLiteral("first note"), QStringLiteral("second note")};
+    const QList<TextRun> runs = Build_Report_Runs(texts);
+
+    QCOMPARE(runs.size(), 22);
+    QCOMPARE(runs.mid(0, 19), Build_Report_Runs(markedTexts()));
+    QCOMPARE(runs.at(19).colour, Report_Colours::Maroon);
+    QVERIFY(runs.at(19).bold);
+    QCOMPARE(runs.at(20), (TextRun{QStringLiteral("first note") + Blank, Report_Colours::Red, false}));
+    QCOMPARE(runs.at(21).text, QStringLiteral("second note") + Blank);
 }
 
 QTEST_MAIN(TestReportRuns)
