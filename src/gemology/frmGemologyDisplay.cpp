@@ -23,6 +23,14 @@ void showText(QPlainTextEdit* box, const std::optional<std::string>& text)
         box->setPlainText(QString::fromStdString(*text));
 }
 
+void showNote(QLabel* label, const std::optional<std::string>& text)
+{
+    if (!text)
+        return;
+    label->setText(QString::fromStdString(*text));
+    label->setVisible(!text->empty());
+}
+
 void showPicture(PictureBox* box, const PictureCatalogue& catalogue, const std::optional<int>& position)
 {
     if (position)
@@ -58,12 +66,16 @@ void frmGemologyDisplay::showReading(const GemologyReading& reading)
     showPicture(ui->picSunSign, ImglistSunSign, reading.sunSignPicture);
     showPicture(ui->picSunSignStone, ImgSunSignStone, reading.sunStonePicture);
     showText(ui->txtSunSignAbout, reading.sunText);
+    showNote(ui->lblSunSignNote, reading.sunSignNote);
 
     showText(ui->lblMoonSignYourMoonSign, reading.moonSign);
     showText(ui->lblMoonSignLuckyStone, reading.moonStone);
     showPicture(ui->picMoonSign, imgListMoonSign, reading.moonSignPicture);
     showPicture(ui->picMoonSignStone, ImgMoonSignStone, reading.moonStonePicture);
     showText(ui->txtMoonSignAbout, reading.moonText);
+    showNote(ui->lblMoonPosition, reading.moonPosition);
+    showNote(ui->lblMoonSignMoment, reading.moonSignMoment);
+    showNote(ui->lblMoonSignNote, reading.moonSignNote);
 
     showText(ui->lblBirthStoneAvoidStone, reading.birthStone);
     showText(ui->txtBirthStoneAbout, reading.birthStoneText);
@@ -72,12 +84,16 @@ void frmGemologyDisplay::showReading(const GemologyReading& reading)
 
 ReportTexts frmGemologyDisplay::reportTexts() const
 {
-    return {
+    ReportTexts texts{
         ui->lblBirthStoneAvoidStone->text(), ui->txtBirthStoneAbout->toPlainText(),
         ui->lblSunSignYourSunSign->text(),   ui->lblSunSignLuckyStone->text(),
         ui->txtSunSignAbout->toPlainText(),  ui->lblMoonSignYourMoonSign->text(),
         ui->lblMoonSignLuckyStone->text(),   ui->txtMoonSignAbout->toPlainText(),
     };
+    for (const QLabel* note : {ui->lblSunSignNote, ui->lblMoonSignMoment, ui->lblMoonSignNote})
+        if (!note->isHidden())
+            texts.notes.append(note->text());
+    return texts;
 }
 
 void frmGemologyDisplay::Form_Load()

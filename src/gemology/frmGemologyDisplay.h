@@ -18,7 +18,8 @@ public:
     // write keeps what the control showed before.
     void showReading(const GemologyReading& reading);
 
-    // The eight texts the report repeats, as the controls show them now.
+    // The eight texts the report repeats and the notes shown beside them, as the controls show
+    // them now.
     ReportTexts reportTexts() const;
 
 protected:

@@ -21,4 +21,10 @@ struct GemologyReading {
     std::optional<std::string> birthStone;
     std::optional<std::string> birthStoneText;
     std::optional<int> birthStonePicture;  // ImgBirthStone
+
+    // Notes shown beside the reading; an empty text hides its note.
+    std::optional<std::string> sunSignNote;     // the Sun's own sign, when it tells another story
+    std::optional<std::string> moonPosition;    // the Moon's position at the birth moment
+    std::optional<std::string> moonSignMoment;  // the zone and Universal Time the reading used
+    std::optional<std::string> moonSignNote;    // the Moon's change of sign near the birth moment
 };

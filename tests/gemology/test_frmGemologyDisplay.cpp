@@ -87,6 +87,7 @@ private slots:
     void readingFieldLandsInItsControl();
     void unwrittenFieldsKeepEarlierValues();
     void showsNoStoneToAvoid();
+    void notesShowOnlyWithTextAndReachTheReport();
     void backShowsFreshEntryAndHidesDisplay_data();
     void backShowsFreshEntryAndHidesDisplay();
     void closeBoxBringsWelcomePanelBack();
@@ -192,6 +193,31 @@ void TestFrmGemologyDisplay::unwrittenFieldsKeepEarlierValues()
     QCOMPARE(shownBy(*display, QStringLiteral("txtSunSignAbout")), QStringLiteral("Peridot text for Leo."));
     QCOMPARE(shownBy(*display, QStringLiteral("lblMoonSignYourMoonSign")), QStringLiteral("Virgo"));
     QCOMPARE(shownBy(*display, QStringLiteral("txtBirthStoneAbout")), QStringLiteral("Peridot text for August."));
+}
+
+void TestFrmGemologyDisplay::notesShowOnlyWithTextAndReachTheReport()
+{
+    const auto noteLabel = [this](const char* name) {
+        return display->findChild<QLabel*>(QString::fromLatin1(name));
+    };
+    QVERIFY(noteLabel("lblMoonSignNote")->isHidden());
+    GemologyReading reading = leoReading();
+    reading.sunSignNote = "sun note";
+    reading.moonPosition = "The Moon at 13° 18' 57\" in Virgo";
+    reading.moonSignMoment = "";
+    reading.moonSignNote = "moon note";
+
+    display->showReading(reading);
+
+    QVERIFY(!noteLabel("lblSunSignNote")->isHidden());
+    QVERIFY(!noteLabel("lblMoonPosition")->isHidden());
+    QVERIFY(noteLabel("lblMoonSignMoment")->isHidden());
+    QCOMPARE(display->reportTexts().notes, (QStringList{QStringLiteral("sun note"), QStringLiteral("moon note")}));
+
+    reading.sunSignNote = "";
+    display->showReading(reading);
+    QVERIFY(noteLabel("lblSunSignNote")->isHidden());
+    QCOMPARE(display->reportTexts().notes, QStringList{QStringLiteral("moon note")});
 }
 
 void TestFrmGemologyDisplay::showsNoStoneToAvoid()
