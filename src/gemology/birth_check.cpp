@@ -91,5 +91,10 @@ BirthData Birth_Data_Of(const BirthEntry& entry)
     birth.latitudeMinutes = Checked_Number(entry.latitudeMinutes);
     birth.longitudeDegrees = Checked_Number(entry.longitudeDegrees);
     birth.longitudeMinutes = Checked_Number(entry.longitudeMinutes);
+    if (birth.timeAccuracy == TimeAccuracy::notKnown) {
+        birth.hour = 12;
+        birth.minute = 0;
+        birth.second = 0;
+    }
     return birth;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "gemology/time_accuracy.h"
 #include "gemology/zone_table.h"
 
 #include <QString>
@@ -27,4 +28,8 @@ struct BirthData {
     bool east = true;
     std::int16_t zoneIndex = Zone_Default_Position;  // position in the time-zone list
     bool daylightSaving = false;
+
+    // How well the time of birth is known (cboTimeAccuracy). With no known time the reading
+    // takes 12:00 of the birth day, whatever the time lists hold.
+    TimeAccuracy timeAccuracy = TimeAccuracy::exact;
 };

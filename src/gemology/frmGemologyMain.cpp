@@ -1,6 +1,7 @@
 #include "gemology/frmGemologyMain.h"
 
 #include "gemology/frmGemologyDisplay.h"
+#include "gemology/month_names.h"
 #include "gemology/place_search.h"
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
@@ -18,10 +19,10 @@
 
 namespace {
 
-constexpr const char* Month_Names[] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
+QString Latin1_Text(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void Fill_Numbers(QComboBox* list, int first, int last)
 {
@@ -90,16 +91,18 @@ frmGemologyMain::~frmGemologyMain()
 
 void frmGemologyMain::Form_Load()
 {
-    for (const char* month : Month_Names)
-        ui->cboMonth->addItem(QString::fromLatin1(month));
+    for (std::string_view month : Month_Names)
+        ui->cboMonth->addItem(Latin1_Text(month));
     Fill_Numbers(ui->cboDate, 1, 31);
     Fill_Numbers(ui->cboYear, 1901, 2050);
     Fill_Numbers(ui->cboHH, 0, 23);
     Fill_Numbers(ui->cboMM, 0, 59);
     Fill_Numbers(ui->cboSS, 0, 59);
     for (std::string_view zone : Zone_List_Texts())
-        ui->cmbTimeZone->addItem(QString::fromLatin1(zone.data(), static_cast<qsizetype>(zone.size())));
+        ui->cmbTimeZone->addItem(Latin1_Text(zone));
     ui->cmbTimeZone->setCurrentIndex(Zone_Default_Position);
+    for (const TimeAccuracyChoice& choice : Time_Accuracy_Choices)
+        ui->cboTimeAccuracy->addItem(Latin1_Text(choice.listText));
     ui->fraMain->raise();
     Sub_Programs::placeAtTopCentre(this);
 }
@@ -191,6 +194,7 @@ BirthEntry frmGemologyMain::Entry() const
     birth.hour = Chosen_Number(ui->cboHH);
     birth.minute = Chosen_Number(ui->cboMM);
     birth.second = Chosen_Number(ui->cboSS);
+    birth.timeAccuracy = Time_Accuracy_At(ui->cboTimeAccuracy->currentIndex());
     birth.city = ui->txtMCity->text();
     birth.state = ui->txtMState->text();
     birth.country = ui->txtMCountry->text();

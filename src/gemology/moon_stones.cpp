@@ -36,3 +36,9 @@ void Moon_More_About_LuckyStone(GemologyReading& reading)
     reading.moonStonePicture = row->stonePicture;
     reading.moonText = std::string(row->text);
 }
+
+std::string_view Moon_Lucky_Stone(std::string_view sign)
+{
+    const MoonStoneEntry* row = Find_Sign_Row(Moon_Stone_Table, std::string(sign));
+    return row ? row->stone : std::string_view{};
+}

@@ -3,6 +3,7 @@
 #include "gemology/month_stones.h"
 #include "gemology/moon_sign.h"
 #include "gemology/moon_stones.h"
+#include "gemology/sign_notes.h"
 #include "gemology/sun_sign.h"
 #include "gemology/sun_stones.h"
 #include "gemology/zone_table.h"
@@ -17,5 +18,6 @@ GemologyReading Make_Gemology_Reading(const BirthData& birth)
     Gem_Moon_Sign(birth, zone, reading);
     Moon_More_About_LuckyStone(reading);
     Avoid_Stone(birth, reading);
+    Write_Sign_Notes(birth, zone, reading);
     return reading;
 }

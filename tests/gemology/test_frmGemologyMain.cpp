@@ -1,6 +1,7 @@
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
+#include "gemology/report_runs.h"
 #include "gemology/stone_texts.h"
 #include "gemology/zone_table.h"
 #include "shell/picture_box.h"
@@ -91,6 +92,9 @@ private slots:
     void searchTextStaysInsideTheQuery();
     void readingGoesToTheDisplay_data();
     void readingGoesToTheDisplay();
+    void timeAccuracyListsItsChoices();
+    void notesReachTheDisplayAndTheReport_data();
+    void notesReachTheDisplayAndTheReport();
     void exitClosesTheWindowAndBringsTheWelcomePanelBack();
 
 private:
@@ -525,6 +529,58 @@ void TestFrmGemologyMain::readingGoesToTheDisplay()
     QCOMPARE(display->findChild<QPlainTextEdit*>("txtMoonSignAbout")->toPlainText(), moonText);
     QCOMPARE(label("lblBirthStoneAvoidStone"), birthStone);
     QCOMPARE(drawing("picBirthStone"), QStringLiteral("stones/") + birthStone.toLower());
+}
+
+void TestFrmGemologyMain::timeAccuracyListsItsChoices()
+{
+    const QComboBox* accuracy = control<QComboBox>("cboTimeAccuracy");
+    QCOMPARE(Items(accuracy), (QStringList{"Exact time", "Within 15 minutes", "Within 1 hour", "Within 2 hours",
+                                           "Time not known"}));
+    QCOMPARE(accuracy->currentIndex(), 0);
+    QVERIFY(!accuracy->isEditable());
+}
+
+void TestFrmGemologyMain::notesReachTheDisplayAndTheReport_data()
+{
+    QTest::addColumn<QString>("accuracy");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QStringList>("notes");  // the visible notes the report closes with
+
+    // Greenwich, 1990: the Moon entered Cancer at 12:51 on 1 April; the Sun entered Leo on 23 July.
+    QTest::newRow("ordinary day, exact time") << "Exact time" << "10" << "July" << QStringList{};
+    QTest::newRow("sun cusp") << "Exact time" << "21" << "July"
+                              << QStringList{"By the calendar you are a Leo. The Sun itself stood in Cancer all day on "
+                                             "21 July 1990, and reached Leo only later."};
+    QTest::newRow("moon changes sign, time not known")
+        << "Time not known" << "1" << "April"
+        << QStringList{"The Moon moved from Gemini into Cancer at 12:51 local time on this day. Born before 12:51: "
+                       "moon sign Gemini, lucky stone Emerald. From 12:51 on: Cancer, lucky stone Pearl. Without a "
+                       "time of birth the reading takes the Moon at 12:00."};
+}
+
+// The time lists say 03:00; with "Time not known" the reading takes 12:00 all the same.
+void TestFrmGemologyMain::notesReachTheDisplayAndTheReport()
+{
+    QFETCH(QString, accuracy);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QStringList, notes);
+
+    fillValidEntry();
+    choose("cboDate", day);
+    choose("cboMonth", month);
+    choose("cboYear", QStringLiteral("1990"));
+    choose("cboHH", accuracy == QLatin1String("Time not known") ? QStringLiteral("3") : QStringLiteral("12"));
+    choose("cboTimeAccuracy", accuracy);
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+
+    auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display));
+    QVERIFY(display);
+    QVERIFY(!display->findChild<QLabel*>("lblMoonPosition")->isHidden());
+    const ReportTexts texts = display->reportTexts();
+    QCOMPARE(texts.notes, notes);
+    QCOMPARE(Build_Report_Runs(texts).size(), notes.isEmpty() ? 19 : 20 + notes.size());
 }
 
 void TestFrmGemologyMain::exitClosesTheWindowAndBringsTheWelcomePanelBack()

@@ -1,0 +1,126 @@
+#include "gemology/birth_clock.h"
+
+#include "astro/time_scales.h"
+#include "gemology/month_names.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double Minutes_Per_Century = 36525.0 * Minutes_Per_Day;
+
+int Floor_Days(int minute)
+{
+    return minute >= 0 ? minute / Minutes_Per_Day : -((-minute + Minutes_Per_Day - 1) / Minutes_Per_Day);
+}
+
+bool Is_Gregorian_Leap_Year(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int Days_In_Month(int month, int year)
+{
+    constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && Is_Gregorian_Leap_Year(year) ? 29 : lengths[month - 1];
+}
+
+struct CivilDate {
+    int day;
+    int month;
+    int year;
+};
+
+// The birth date moved by whole days; the notes only ever step a day or two away from it.
+CivilDate Date_After(const BirthClock& clock, int days)
+{
+    CivilDate date{clock.day, clock.month, clock.year};
+    for (; days > 0; --days) {
+        if (++date.day > Days_In_Month(date.month, date.year)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    for (; days < 0; ++days) {
+        if (--date.day < 1) {
+            if (--date.month < 1) {
+                date.month = 12;
+                --date.year;
+            }
+            date.day = Days_In_Month(date.month, date.year);
+        }
+    }
+    return date;
+}
+
+std::string Two_Digits(int value)
+{
+    return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
+
+}  // namespace
+
+BirthClock Birth_Clock(const ChartInput& input)
+{
+    BirthClock clock;
+    clock.julianCenturies = Julian_Centuries(Julian_Day_Number(input.month, input.day, input.year),
+                                             Universal_Time(input));
+    clock.minute = input.hour * 60 + input.minute;
+    clock.day = input.day;
+    clock.month = input.month;
+    clock.year = input.year;
+    return clock;
+}
+
+double Centuries_At(const BirthClock& clock, int minute)
+{
+    return clock.julianCenturies + (minute - clock.minute) / Minutes_Per_Century;
+}
+
+int Sign_At(Longitude_Of_Time longitude, const BirthClock& clock, int minute)
+{
+    return Zodiac_Sign_Index(longitude(Centuries_At(clock, minute)));
+}
+
+std::optional<ClockSignChange> Sign_Change_Between(Longitude_Of_Time longitude, const BirthClock& clock,
+                                                   int first, int last)
+{
+    const std::optional<SignChange> change =
+        Find_Sign_Change(longitude, Centuries_At(clock, first), Centuries_At(clock, last));
+    if (!change)
+        return std::nullopt;
+    // The first whole minute at or after the moment found, checked against the longitude at
+    // whole minutes themselves so that the minute and the reading of a birth at it always agree.
+    const double minutesIn = (change->julianCenturies - Centuries_At(clock, first)) * Minutes_Per_Century;
+    int minute = first + static_cast<int>(std::ceil(minutesIn));
+    minute = std::max(first + 1, std::min(minute, last));
+    while (minute > first + 1 && Sign_At(longitude, clock, minute - 1) != change->fromSign)
+        --minute;
+    while (minute < last && Sign_At(longitude, clock, minute) == change->fromSign)
+        ++minute;
+    return ClockSignChange{minute, change->fromSign, change->toSign};
+}
+
+std::string Time_Of_Day_Text(int minute)
+{
+    const int ofDay = minute - Floor_Days(minute) * Minutes_Per_Day;
+    return Two_Digits(ofDay / 60) + ':' + Two_Digits(ofDay % 60);
+}
+
+std::string Clock_Text(const BirthClock& clock, int minute)
+{
+    if (Floor_Days(minute) == 0)
+        return Time_Of_Day_Text(minute);
+    return Time_Of_Day_Text(minute) + " on " + Date_Text(clock, minute);
+}
+
+std::string Date_Text(const BirthClock& clock, int minute)
+{
+    const CivilDate date = Date_After(clock, Floor_Days(minute));
+    return std::to_string(date.day) + ' ' + std::string(Month_Names[static_cast<std::size_t>(date.month - 1)]) + ' '
+           + std::to_string(date.year);
+}
