@@ -10,6 +10,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "startup"))
 import measure_startup  # noqa: E402
 
 FRAME_MS = 1000 / 60
+NOTES_GOAL_MS = 0.1
+TIME_ACCURACY = ["Exact time", "Within 15 minutes", "Within 1 hour", "Within 2 hours", "Time not known"]
 
 INTERACTIONS = {
     "BM_OpenSubProgram/button:1/manual_time": "open Crystal Healing from the launcher",
@@ -53,6 +55,12 @@ def main():
     for name, what in INTERACTIONS.items():
         ms = interactions[name]
         print(f"| {what} | {ms:.2f} ms | under {FRAME_MS:.1f} ms | {ms / floor_ms:.2f}x the floor start-up |")
+
+    notes = google_benchmark(os.path.join(build, "bench", "bench_sign_notes"))
+    for position, choice in enumerate(TIME_ACCURACY):
+        ms = notes[f"BM_Write_Sign_Notes/accuracy:{position}"]
+        print(f"| sun and moon notes of a reading, {choice} | {ms * 1e3:.1f} us | under {NOTES_GOAL_MS * 1e3:.0f} us "
+              f"| {ms / NOTES_GOAL_MS:.2f}x the goal |")
 
     moon = google_benchmark(os.path.join(build, "bench", "bench_moon_position"))
     for name, ms in moon.items():
