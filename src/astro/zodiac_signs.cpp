@@ -25,3 +25,9 @@ std::optional<ZodiacSign> Sign_Of_Row(std::string_view rowText)
     }
     return std::nullopt;
 }
+
+std::string_view Zodiac_Sign_Name(int sign)
+{
+    const int count = static_cast<int>(Zodiac_Signs.size());
+    return Zodiac_Signs[static_cast<std::size_t>((sign % count + count) % count)].name;
+}

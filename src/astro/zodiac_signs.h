@@ -32,3 +32,6 @@ inline constexpr std::array<ZodiacSign, 12> Zodiac_Signs{{
 // The sign whose abbreviation stands at characters 4 to 6 of a row text, compared exactly
 // and case-sensitively from Aries on; none when no abbreviation matches.
 std::optional<ZodiacSign> Sign_Of_Row(std::string_view rowText);
+
+// The name of sign k counted round the circle from Aries: 12 is Aries again, -1 is Pisces.
+std::string_view Zodiac_Sign_Name(int sign);

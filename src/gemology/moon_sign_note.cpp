@@ -12,13 +12,13 @@ constexpr int Near_Change_Minutes = 30;
 
 std::string Sign_Name(int sign)
 {
-    return std::string(Zodiac_Signs[static_cast<std::size_t>(sign)].name);
+    return std::string(Zodiac_Sign_Name(sign));
 }
 
 // "Leo, lucky stone Ruby"
 std::string Sign_And_Stone(int sign)
 {
-    return Sign_Name(sign) + ", lucky stone " + std::string(Moon_Lucky_Stone(Zodiac_Signs[static_cast<std::size_t>(sign)].name));
+    return Sign_Name(sign) + ", lucky stone " + std::string(Moon_Lucky_Stone(Zodiac_Sign_Name(sign)));
 }
 
 std::string Minutes_Text(int minutes)
@@ -44,16 +44,18 @@ std::string Change_In_Span_Note(const BirthClock& clock, const ClockSignChange& 
 // other sign. A birth at the change's minute already has the new sign.
 std::string Near_Change_Note(const BirthClock& clock, const ClockSignChange& change)
 {
-    const std::string moved = "The Moon moved into " + Sign_Name(change.toSign) + " at " + Clock_Text(clock, change.minute);
+    const std::string moved =
+        "The Moon moved into " + Sign_Name(change.toSign) + " at " + Clock_Text(clock, change.minute);
     if (change.minute > clock.minute) {
         const std::string later = Minutes_Text(change.minute - clock.minute);
         return moved + ", " + later + " after the time given: if you were born even " + later
                + " later than recorded, your moon sign is " + Sign_And_Stone(change.toSign) + ".";
     }
     const int before = clock.minute - change.minute;
-    return moved + ", " + (before == 0 ? std::string("the very minute given") : Minutes_Text(before) + " before the time given")
-           + ": if you were born even " + Minutes_Text(before + 1) + " earlier than recorded, your moon sign is "
-           + Sign_And_Stone(change.fromSign) + ".";
+    const std::string when =
+        before == 0 ? std::string("the very minute given") : Minutes_Text(before) + " before the time given";
+    return moved + ", " + when + ": if you were born even " + Minutes_Text(before + 1)
+           + " earlier than recorded, your moon sign is " + Sign_And_Stone(change.fromSign) + ".";
 }
 
 }  // namespace

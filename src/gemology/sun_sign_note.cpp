@@ -7,7 +7,7 @@ namespace {
 
 std::string Sign_Name(int sign)
 {
-    return std::string(Zodiac_Signs[static_cast<std::size_t>((sign % 12 + 12) % 12)].name);
+    return std::string(Zodiac_Sign_Name(sign));
 }
 
 std::string With_Article(std::string_view sign)

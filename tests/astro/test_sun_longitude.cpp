@@ -27,19 +27,21 @@ void TestSunLongitude::equinoxesAndSolstices_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("minuteOfDay");  // published, Universal Time
-    const int published[][8] = {
-        // March equinox, June solstice, September equinox, December solstice: day, hour:minute
-        {20, 6 * 60 + 49, 21, 0 * 60 + 57, 22, 16 * 60 + 30, 21, 12 * 60 + 42},
-        {20, 17 * 60 + 32, 21, 11 * 60 + 28, 23, 3 * 60 + 9, 21, 23 * 60 + 38},
-        {20, 22 * 60 + 45, 21, 16 * 60 + 38, 23, 8 * 60 + 20, 22, 4 * 60 + 48},
-        {20, 3 * 60 + 50, 20, 21 * 60 + 44, 22, 13 * 60 + 31, 21, 10 * 60 + 2},
-        {20, 3 * 60 + 6, 20, 20 * 60 + 51, 22, 12 * 60 + 44, 21, 9 * 60 + 20},
+    // March equinox, June solstice, September equinox, December solstice: day, hour, minute
+    const int published[5][4][3] = {
+        {{20, 6, 49}, {21, 0, 57}, {22, 16, 30}, {21, 12, 42}},
+        {{20, 17, 32}, {21, 11, 28}, {23, 3, 9}, {21, 23, 38}},
+        {{20, 22, 45}, {21, 16, 38}, {23, 8, 20}, {22, 4, 48}},
+        {{20, 3, 50}, {20, 21, 44}, {22, 13, 31}, {21, 10, 2}},
+        {{20, 3, 6}, {20, 20, 51}, {22, 12, 44}, {21, 9, 20}},
     };
     const int years[] = {2004, 2010, 2015, 2020, 2024};
     for (int row = 0; row < 5; ++row)
-        for (int event = 0; event < 4; ++event)
+        for (int event = 0; event < 4; ++event) {
+            const int* moment = published[row][event];
             QTest::addRow("%d-%02d", years[row], 3 + 3 * event)
-                << years[row] << 3 + 3 * event << published[row][2 * event] << published[row][2 * event + 1];
+                << years[row] << 3 + 3 * event << moment[0] << 60 * moment[1] + moment[2];
+        }
 }
 
 // The Sun enters Aries, Cancer, Libra and Capricorn at the equinoxes and solstices.

@@ -545,27 +545,22 @@ void TestFrmGemologyMain::notesReachTheDisplayAndTheReport_data()
     QTest::addColumn<QString>("accuracy");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
-    QTest::addColumn<QStringList>("notes");  // the visible notes the report closes with
+    QTest::addColumn<QString>("note");  // the one note the report closes with, by its first words
 
     // Greenwich, 1990: the Moon entered Cancer at 12:51 on 1 April; the Sun entered Leo on 23 July.
-    QTest::newRow("ordinary day, exact time") << "Exact time" << "10" << "July" << QStringList{};
-    QTest::newRow("sun cusp") << "Exact time" << "21" << "July"
-                              << QStringList{"By the calendar you are a Leo. The Sun itself stood in Cancer all day on "
-                                             "21 July 1990, and reached Leo only later."};
-    QTest::newRow("moon changes sign, time not known")
-        << "Time not known" << "1" << "April"
-        << QStringList{"The Moon moved from Gemini into Cancer at 12:51 local time on this day. Born before 12:51: "
-                       "moon sign Gemini, lucky stone Emerald. From 12:51 on: Cancer, lucky stone Pearl. Without a "
-                       "time of birth the reading takes the Moon at 12:00."};
+    QTest::newRow("ordinary day, exact time") << "Exact time" << "10" << "July" << QString();
+    QTest::newRow("sun cusp") << "Exact time" << "21" << "July" << "By the calendar you are a Leo.";
+    QTest::newRow("moon changes sign, time not known") << "Time not known" << "1" << "April"
+                                                       << "The Moon moved from Gemini into Cancer at 12:51";
 }
 
-// The time lists say 03:00; with "Time not known" the reading takes 12:00 all the same.
+// The time lists say 03:00 or 12:00; with "Time not known" the reading takes 12:00 all the same.
 void TestFrmGemologyMain::notesReachTheDisplayAndTheReport()
 {
     QFETCH(QString, accuracy);
     QFETCH(QString, day);
     QFETCH(QString, month);
-    QFETCH(QStringList, notes);
+    QFETCH(QString, note);
 
     fillValidEntry();
     choose("cboDate", day);
@@ -579,8 +574,9 @@ void TestFrmGemologyMain::notesReachTheDisplayAndTheReport()
     QVERIFY(display);
     QVERIFY(!display->findChild<QLabel*>("lblMoonPosition")->isHidden());
     const ReportTexts texts = display->reportTexts();
-    QCOMPARE(texts.notes, notes);
-    QCOMPARE(Build_Report_Runs(texts).size(), notes.isEmpty() ? 19 : 20 + notes.size());
+    QCOMPARE(texts.notes.size(), note.isEmpty() ? 0 : 1);
+    QVERIFY(note.isEmpty() || texts.notes.front().startsWith(note));
+    QCOMPARE(Build_Report_Runs(texts).size(), note.isEmpty() ? 19 : 21);
 }
 
 void TestFrmGemologyMain::exitClosesTheWindowAndBringsTheWelcomePanelBack()
