@@ -1,5 +1,6 @@
 #include "astro/moon_longitude.h"
 
+#include "astro/avx_copy.h"
 #include "astro/moon_periodic_terms.h"
 
 #include <cmath>
@@ -54,7 +55,7 @@ MoonElements Moon_Elements(double t)
     };
 }
 
-double Moon_Longitude(double t)
+ZEV_WITH_AVX_COPY double Moon_Longitude(double t)
 {
     const MoonElements e = Moon_Elements(t);
     double sum = 0.0;

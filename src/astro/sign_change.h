@@ -18,7 +18,8 @@ struct SignChange {
 
 // The change of sign between two moments, for a longitude that only moves forward and moves
 // less than 30 degrees between them (the Sun always does, the Moon over a day and more): none
-// when both moments stand in the same sign. The span is halved, keeping the old sign at its
-// start and the new one at its end, until it is shorter than a millisecond; the moment given
-// is the span's end, so the longitude there already stands in the new sign.
+// when both moments stand in the same sign. The moment given lies within a millisecond after
+// the longitude reaches the new sign, and the longitude there already stands in it. Secant
+// steps find it in about seven evaluations of the longitude; should their answer not be
+// confirmed, halving the span finds it in about forty.
 std::optional<SignChange> Find_Sign_Change(Longitude_Of_Time longitude, double startT, double endT);

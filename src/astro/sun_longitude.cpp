@@ -1,10 +1,11 @@
 #include "astro/sun_longitude.h"
 
+#include "astro/avx_copy.h"
 #include "astro/moon_longitude.h"
 
 #include <cmath>
 
-double Sun_Apparent_Longitude(double t)
+ZEV_WITH_AVX_COPY double Sun_Apparent_Longitude(double t)
 {
     const double meanLongitude = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
     const double meanAnomaly = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * Radians_Per_Degree;

@@ -24,6 +24,7 @@ private slots:
     void signOfLongitude();
     void changeAgreesWithASecondBySecondScan_data();
     void changeAgreesWithASecondBySecondScan();
+    void jumpIsFoundByHalving();
 };
 
 void TestSignChange::signOfLongitude_data()
@@ -88,6 +89,15 @@ void TestSignChange::changeAgreesWithASecondBySecondScan()
         QVERIFY2(beyond >= 0.0 && beyond < 0.01, qPrintable(QString::number(beyond)));
     }
     QVERIFY(changes >= fewestChanges);
+}
+
+// A longitude that jumps over the boundary at T = 0.3 leads the secant astray; halving finds it.
+void TestSignChange::jumpIsFoundByHalving()
+{
+    const Longitude_Of_Time jump = [](double t) { return t < 0.3 ? 29.0 : 31.0; };
+    const std::optional<SignChange> change = Find_Sign_Change(jump, 0.0, 1.0);
+    QVERIFY(change);
+    QVERIFY(change->julianCenturies >= 0.3 && change->julianCenturies - 0.3 < 1e-3 / Seconds_Per_Century);
 }
 
 QTEST_GUILESS_MAIN(TestSignChange)
