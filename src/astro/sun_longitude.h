@@ -9,7 +9,7 @@
 // ascending node. The book gives its accuracy as 0.01°. Measured against the published
 // Universal Times of the equinoxes and solstices of 2004, 2010, 2015, 2020 and 2024 (twenty
 // moments, tests/astro/test_sun_longitude.cpp) the moments it gives lie within 6.7 minutes of
-// time, 2.7 minutes on average: within 0.005° of longitude.
+// time, 2.5 minutes on average: within 0.005° of longitude.
 //
 // T counts Universal Time here, as it does for the Moon; the theory is written for dynamical
 // time, which runs at most about 1.5 minutes apart over the years 1901 to 2050, so the Sun
