@@ -89,6 +89,7 @@ ReportTexts frmGemologyDisplay::reportTexts() const
         ui->lblSunSignYourSunSign->text(),   ui->lblSunSignLuckyStone->text(),
         ui->txtSunSignAbout->toPlainText(),  ui->lblMoonSignYourMoonSign->text(),
         ui->lblMoonSignLuckyStone->text(),   ui->txtMoonSignAbout->toPlainText(),
+        {},
     };
     for (const QLabel* note : {ui->lblSunSignNote, ui->lblMoonSignMoment, ui->lblMoonSignNote})
         if (!note->isHidden())

@@ -27,5 +27,6 @@ inline ReportTexts Report_Texts_Of(const GemologyReading& reading)
     return {Report_Text(reading.birthStone), Report_Text(reading.birthStoneText),
             Report_Text(reading.sunSign),    Report_Text(reading.sunStone),
             Report_Text(reading.sunText),    Report_Text(reading.moonSign),
-            Report_Text(reading.moonStone),  Report_Text(reading.moonText)};
+            Report_Text(reading.moonStone),  Report_Text(reading.moonText),
+            {}};
 }

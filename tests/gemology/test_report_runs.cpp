@@ -11,7 +11,8 @@ ReportTexts markedTexts()
     return {QStringLiteral("<birth stone>"), QStringLiteral("<birth stone text>"),
             QStringLiteral("<sun sign>"),    QStringLiteral("<sun stone>"),
             QStringLiteral("<sun text>"),    QStringLiteral("<moon sign>"),
-            QStringLiteral("<moon stone>"),  QStringLiteral("<moon text>")};
+            QStringLiteral("<moon stone>"),  QStringLiteral("<moon text>"),
+            {}};
 }
 
 }  // namespace
