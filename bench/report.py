@@ -54,6 +54,11 @@ def main():
         ms = interactions[name]
         print(f"| {what} | {ms:.2f} ms | under {FRAME_MS:.1f} ms | {ms / floor_ms:.2f}x the floor start-up |")
 
+    find = google_benchmark(os.path.join(build, "bench", "bench_healing_find"))
+    ms = find["BM_FindKeystroke/manual_time"]
+    print(f"| a keystroke in Crystal Healing's find field to the list shown | {ms:.2f} ms | under 2 ms "
+          f"| {ms / floor_ms:.2f}x the floor start-up |")
+
     moon = google_benchmark(os.path.join(build, "bench", "bench_moon_position"))
     for name, ms in moon.items():
         print(f"| {name} | {ms * 1e6:.0f} ns | | |")

@@ -38,6 +38,8 @@ void appendAll(QListWidget* list, std::span<const std::string_view> items)
 // Where a result of the find list leads: its group and its place in the group's list.
 constexpr int Found_Group_Role = Qt::UserRole;
 constexpr int Found_Index_Role = Qt::UserRole + 1;
+// The find list shows this many rows at most and scrolls for more, like a drop-down list.
+constexpr int Found_Rows_Shown = 14;
 // The stone whose label a crystal panel item shows.
 constexpr int Label_Stone_Role = Qt::UserRole;
 
@@ -99,6 +101,9 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     connect(ui->txtFind, &QLineEdit::textChanged, this, &frmCrystalHealingMain::txtFind_Change);
     connect(ui->lstFound, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstFound_Click);
     ui->txtFind->installEventFilter(this);
+    // The find list paints all of itself, so nothing under it is drawn again as it changes.
+    ui->lstFound->setAttribute(Qt::WA_OpaquePaintEvent);
+    ui->lstFound->setUniformItemSizes(true);
     ui->lstFound->hide();
     connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalHealingMain::mnuExit_Click);
     Connect_Vendor_Links(this);
@@ -333,7 +338,7 @@ void frmCrystalHealingMain::placeFoundList()
     const QRect field(ui->txtFind->mapTo(ui->centralWidget, QPoint(0, 0)), ui->txtFind->size());
     const int width = std::max(field.width(), 360);
     const int room = ui->centralWidget->height() - field.bottom() - 12;
-    const int wanted = list->count() * list->sizeHintForRow(0) + 2 * list->frameWidth() + 8;
+    const int wanted = std::min(list->count(), Found_Rows_Shown) * list->sizeHintForRow(0) + 2 * list->frameWidth() + 8;
     list->setGeometry(field.right() - width + 1, field.bottom() + 2, width, std::min(wanted, room));
     list->raise();
 }
