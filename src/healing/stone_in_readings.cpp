@@ -19,15 +19,34 @@ constexpr std::string_view Month_Names[] = {
 };
 
 // Whether the stone a reading shows is (or includes) the healing stone.
-bool isStone(const std::optional<std::string>& shown, std::string_view healingStone)
+bool isStone(const std::string& shown, std::string_view healingStone)
 {
-    if (!shown)
-        return false;
     for (const auto& [gemology, healing] : Gemology_Stone_Names::Table) {
-        if (gemology == *shown)
+        if (gemology == shown)
             return std::ranges::find(healing, healingStone) != healing.end();
     }
     return false;
+}
+
+std::vector<ReadingPlace> readingPlaces()
+{
+    std::vector<ReadingPlace> places;
+    for (int month = 1; month <= 12; ++month) {
+        BirthData birth;
+        birth.month = static_cast<std::int16_t>(month);
+        GemologyReading reading;
+        Avoid_Stone(birth, reading);
+        places.push_back({ReadingPlace::Kind::BirthMonth, Month_Names[month - 1], reading.birthStone.value_or("")});
+    }
+    for (const ZodiacSign& sign : Zodiac_Signs) {
+        GemologyReading reading;
+        reading.sunSign = reading.moonSign = std::string(sign.name);
+        Sun_More_About_LuckyStone(reading);
+        Moon_More_About_LuckyStone(reading);
+        places.push_back({ReadingPlace::Kind::SunSign, sign.name, reading.sunStone.value_or("")});
+        places.push_back({ReadingPlace::Kind::MoonSign, sign.name, reading.moonStone.value_or("")});
+    }
+    return places;
 }
 
 // "A", "A and B", "A, B and C".
@@ -53,28 +72,24 @@ void appendSigns(std::vector<std::string>& places, std::vector<std::string> sign
 
 }  // namespace
 
+const std::vector<ReadingPlace>& Reading_Places()
+{
+    static const std::vector<ReadingPlace> places = readingPlaces();
+    return places;
+}
+
 std::string Stone_In_Readings(std::string_view healingStone)
 {
     std::vector<std::string> months;
-    for (int month = 1; month <= 12; ++month) {
-        BirthData birth;
-        birth.month = static_cast<std::int16_t>(month);
-        GemologyReading reading;
-        Avoid_Stone(birth, reading);
-        if (isStone(reading.birthStone, healingStone))
-            months.emplace_back(Month_Names[month - 1]);
-    }
     std::vector<std::string> sunSigns;
     std::vector<std::string> moonSigns;
-    for (const ZodiacSign& sign : Zodiac_Signs) {
-        GemologyReading reading;
-        reading.sunSign = reading.moonSign = std::string(sign.name);
-        Sun_More_About_LuckyStone(reading);
-        Moon_More_About_LuckyStone(reading);
-        if (isStone(reading.sunStone, healingStone))
-            sunSigns.emplace_back(sign.name);
-        if (isStone(reading.moonStone, healingStone))
-            moonSigns.emplace_back(sign.name);
+    for (const ReadingPlace& place : Reading_Places()) {
+        if (!isStone(place.stone, healingStone))
+            continue;
+        auto& names = place.kind == ReadingPlace::Kind::BirthMonth ? months
+                    : place.kind == ReadingPlace::Kind::SunSign    ? sunSigns
+                                                                   : moonSigns;
+        names.emplace_back(place.name);
     }
 
     std::vector<std::string> signs;

@@ -23,7 +23,6 @@ class TestCatalogueFind : public QObject {
 private slots:
     void findsWordBeginnings_data();
     void findsWordBeginnings();
-    void resultsPointBackIntoTheCatalogue();
 };
 
 void TestCatalogueFind::findsWordBeginnings_data()
@@ -47,7 +46,6 @@ void TestCatalogueFind::findsWordBeginnings_data()
     QTest::newRow("two words") << "red jas" << QStringList{"Crystals: Red Jasper"};
     QTest::newRow("accents and capitals") << "HÉÄRT" << Heart;
     QTest::newRow("apostrophe left out") << "cats" << QStringList{"Crystals: Cat's Eye"};
-    QTest::newRow("curly apostrophe") << "Cat\u2019s" << QStringList{"Crystals: Cat's Eye"};
     QTest::newRow("after a bracket")
         << "pressure(low" << QStringList{"Physical diseases: Blood Pressure(low Or High) (1 stone)"};
     QTest::newRow("inside a word finds nothing") << "eart" << QStringList{};
@@ -65,19 +63,6 @@ void TestCatalogueFind::findsWordBeginnings()
     QFETCH(QStringList, found);
 
     QCOMPARE(shown(Find_In_Catalogue(typed)), found);
-}
-
-void TestCatalogueFind::resultsPointBackIntoTheCatalogue()
-{
-    // A single letter finds something of every group; every result names its own place.
-    const std::vector<FoundItem> found = Find_In_Catalogue(u"s");
-    QCOMPARE(found.front().group, FoundGroup::Crystals);
-    QCOMPARE(found.back().group, FoundGroup::Organs);
-    for (std::size_t at = 1; at < found.size(); ++at) {
-        const FoundItem& before = found[at - 1];
-        const FoundItem& item = found[at];
-        QVERIFY(before.group < item.group || (before.group == item.group && before.index < item.index));
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCatalogueFind)
