@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QToolTip>
 
@@ -57,10 +58,14 @@ void appendLabels(QListWidget* list, EntryKind kind, const HealingStone& stone)
     }
 }
 
-void addFoundItem(QListWidget* list, const QString& shown, Qt::ItemFlags flags)
+// A line of the find list that is no result: a group's heading, or the word that nothing was found.
+void addFoundHeading(QListWidget* list, const QString& shown)
 {
     auto* item = new QListWidgetItem(shown, list);
-    item->setFlags(flags);
+    item->setFlags(Qt::NoItemFlags);
+    QFont bold = list->font();
+    bold.setBold(true);
+    item->setFont(bold);
 }
 
 }  // namespace
@@ -294,12 +299,12 @@ void frmCrystalHealingMain::txtFind_Change()
     }
     const std::vector<FoundItem> found = Find_In_Catalogue(typed);
     if (found.empty())
-        addFoundItem(list, QStringLiteral("Nothing found"), Qt::NoItemFlags);
+        addFoundHeading(list, QStringLiteral("Nothing found"));
     std::optional<FoundGroup> group;
     for (const FoundItem& item : found) {
         if (item.group != group) {
             group = item.group;
-            addFoundItem(list, Found_Group_Title(item.group), Qt::NoItemFlags);
+            addFoundHeading(list, Found_Group_Title(item.group));
         }
         auto* result = new QListWidgetItem(Found_Item_Text(item), list);
         result->setData(Found_Group_Role, static_cast<int>(item.group));
@@ -351,9 +356,17 @@ void frmCrystalHealingMain::resizeEvent(QResizeEvent* event)
 }
 
 // Keys typed into the find field that act on its list: arrows move, Enter chooses, Escape closes.
+// The list closes when the field loses the focus to another control and opens again on its return.
 bool frmCrystalHealingMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != ui->txtFind || event->type() != QEvent::KeyPress || !ui->lstFound->isVisible())
+    if (watched != ui->txtFind)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+        ui->lstFound->hide();
+    if (event->type() == QEvent::FocusIn && !ui->lstFound->isVisible() && !ui->txtFind->text().isEmpty())
+        txtFind_Change();
+    if (event->type() != QEvent::KeyPress || !ui->lstFound->isVisible())
         return QMainWindow::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Down: moveInFound(+1); return true;
