@@ -21,7 +21,8 @@ void BM_FindKeystroke(benchmark::State& state)
 {
     frmCrystalHealingMain window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        state.SkipWithError("the window was not shown");
     auto* field = window.findChild<QLineEdit*>(QStringLiteral("txtFind"));
     auto* found = window.findChild<QListWidget*>(QStringLiteral("lstFound"));
     field->setFocus();
