@@ -24,24 +24,24 @@ constexpr struct {
     {FoundGroup::Organs, EntryKind::Organ},
 };
 
-QString text(std::string_view view)
+QString Qt_Text(std::string_view view)
 {
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
 // Every stone and entry with its folded words, in the order results are shown.
-const std::vector<SearchedText>& searchedTexts()
+const std::vector<SearchedText>& Searched_Texts()
 {
     static const std::vector<SearchedText> texts = [] {
         std::vector<SearchedText> all;
         int index = 0;
         for (std::string_view name : StoneNames())
-            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Folded_Words(text(name))});
+            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Folded_Words(Qt_Text(name))});
         for (const auto& [group, kind] : Entry_Groups) {
             index = 0;
             for (std::string_view entry : EntryTexts(kind)) {
                 const int stones = static_cast<int>(StonesForEntry(kind, entry).size());
-                all.push_back({{group, index++, entry, stones}, Folded_Words(text(entry))});
+                all.push_back({{group, index++, entry, stones}, Folded_Words(Qt_Text(entry))});
             }
         }
         return all;
@@ -49,14 +49,14 @@ const std::vector<SearchedText>& searchedTexts()
     return texts;
 }
 
-bool beginsAWord(const QStringList& words, const QString& typed)
+bool Begins_A_Word(const QStringList& words, const QString& typed)
 {
     return std::ranges::any_of(words, [&](const QString& word) { return word.startsWith(typed); });
 }
 
 // The typed words that still say something: a word that begins another typed word, or repeats
 // one, matches wherever that longer word does.
-QStringList tellingWords(QStringList typed)
+QStringList Telling_Words(QStringList typed)
 {
     typed.removeDuplicates();
     QStringList telling;
@@ -74,12 +74,12 @@ QStringList tellingWords(QStringList typed)
 
 std::vector<FoundItem> Find_In_Catalogue(QStringView typed)
 {
-    const QStringList words = tellingWords(Folded_Words(typed));
+    const QStringList words = Telling_Words(Folded_Words(typed));
     std::vector<FoundItem> found;
     if (words.isEmpty())
         return found;
-    for (const SearchedText& searched : searchedTexts()) {
-        if (std::ranges::all_of(words, [&](const QString& word) { return beginsAWord(searched.words, word); }))
+    for (const SearchedText& searched : Searched_Texts()) {
+        if (std::ranges::all_of(words, [&](const QString& word) { return Begins_A_Word(searched.words, word); }))
             found.push_back(searched.item);
     }
     return found;
@@ -99,9 +99,9 @@ QString Found_Group_Title(FoundGroup group)
 QString Found_Item_Text(const FoundItem& item)
 {
     if (item.group == FoundGroup::Crystals)
-        return text(item.text);
+        return Qt_Text(item.text);
     return QStringLiteral("%1 (%2 %3)")
-        .arg(text(item.text))
+        .arg(Qt_Text(item.text))
         .arg(item.stoneCount)
         .arg(item.stoneCount == 1 ? QStringLiteral("stone") : QStringLiteral("stones"));
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-bool isApostrophe(char32_t c)
+bool Is_Apostrophe(char32_t c)
 {
     return c == U'\'' || c == U'\u2019' || c == U'\u02BC';
 }
@@ -19,7 +19,7 @@ QStringList Folded_Words(QStringView text)
     QStringList words;
     QString word;
     for (char32_t c : decomposed.toUcs4()) {
-        if (QChar::category(c) == QChar::Mark_NonSpacing || isApostrophe(c))
+        if (QChar::category(c) == QChar::Mark_NonSpacing || Is_Apostrophe(c))
             continue;
         if (QChar::isLetterOrNumber(c)) {
             word += QString::fromUcs4(&c, 1);

@@ -355,26 +355,43 @@ void frmCrystalHealingMain::resizeEvent(QResizeEvent* event)
         placeFoundList();
 }
 
-// Keys typed into the find field that act on its list: arrows move, Enter chooses, Escape closes.
-// The list closes when the field loses the focus to another control and opens again on its return.
+// The find list closes when its field loses the focus to another control, and opens again when
+// the focus comes back.
 bool frmCrystalHealingMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != ui->txtFind)
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
-        ui->lstFound->hide();
-    if (event->type() == QEvent::FocusIn && !ui->lstFound->isVisible() && !ui->txtFind->text().isEmpty())
-        txtFind_Change();
-    if (event->type() != QEvent::KeyPress || !ui->lstFound->isVisible())
-        return QMainWindow::eventFilter(watched, event);
-    switch (static_cast<QKeyEvent*>(event)->key()) {
+    if (watched == ui->txtFind) {
+        switch (event->type()) {
+        case QEvent::FocusOut:
+            if (const auto reason = static_cast<QFocusEvent*>(event)->reason();
+                reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                ui->lstFound->hide();
+            break;
+        case QEvent::FocusIn:
+            if (!ui->lstFound->isVisible() && !ui->txtFind->text().isEmpty())
+                txtFind_Change();
+            break;
+        case QEvent::KeyPress:
+            if (ui->lstFound->isVisible() && answerFindKey(static_cast<QKeyEvent*>(event)->key()))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys typed into the find field that act on its open list: arrows move, Enter chooses, Escape
+// closes. Whether the key was one of them.
+bool frmCrystalHealingMain::answerFindKey(int key)
+{
+    switch (key) {
     case Qt::Key_Down: moveInFound(+1); return true;
     case Qt::Key_Up: moveInFound(-1); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: lstFound_Click(ui->lstFound->currentItem()); return true;
     case Qt::Key_Escape: ui->lstFound->hide(); return true;
-    default: return QMainWindow::eventFilter(watched, event);
+    default: return false;
     }
 }
 

@@ -69,6 +69,7 @@ private:
     void showInSearch(int option, int index);
     void followLabel(EntryKind kind, const QListWidgetItem* item);
 
+    bool answerFindKey(int key);
     void moveInFound(int step);
     void placeFoundList();
 

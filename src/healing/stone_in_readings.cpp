@@ -19,7 +19,7 @@ constexpr std::string_view Month_Names[] = {
 };
 
 // Whether the stone a reading shows is (or includes) the healing stone.
-bool isStone(const std::string& shown, std::string_view healingStone)
+bool Is_Stone(const std::string& shown, std::string_view healingStone)
 {
     for (const auto& [gemology, healing] : Gemology_Stone_Names::Table) {
         if (gemology == shown)
@@ -28,7 +28,7 @@ bool isStone(const std::string& shown, std::string_view healingStone)
     return false;
 }
 
-std::vector<ReadingPlace> readingPlaces()
+std::vector<ReadingPlace> Derive_Reading_Places()
 {
     std::vector<ReadingPlace> places;
     for (int month = 1; month <= 12; ++month) {
@@ -50,7 +50,7 @@ std::vector<ReadingPlace> readingPlaces()
 }
 
 // "A", "A and B", "A, B and C".
-std::string joined(const std::vector<std::string>& names)
+std::string Joined(const std::vector<std::string>& names)
 {
     std::string text;
     for (std::size_t at = 0; at < names.size(); ++at) {
@@ -62,7 +62,7 @@ std::string joined(const std::vector<std::string>& names)
 }
 
 // The signs of one kind, the last one carrying the kind ("Gemini", "Virgo (moon signs)").
-void appendSigns(std::vector<std::string>& places, std::vector<std::string> signs, std::string_view kind)
+void Append_Signs(std::vector<std::string>& places, std::vector<std::string> signs, std::string_view kind)
 {
     if (signs.empty())
         return;
@@ -74,7 +74,7 @@ void appendSigns(std::vector<std::string>& places, std::vector<std::string> sign
 
 const std::vector<ReadingPlace>& Reading_Places()
 {
-    static const std::vector<ReadingPlace> places = readingPlaces();
+    static const std::vector<ReadingPlace> places = Derive_Reading_Places();
     return places;
 }
 
@@ -84,7 +84,7 @@ std::string Stone_In_Readings(std::string_view healingStone)
     std::vector<std::string> sunSigns;
     std::vector<std::string> moonSigns;
     for (const ReadingPlace& place : Reading_Places()) {
-        if (!isStone(place.stone, healingStone))
+        if (!Is_Stone(place.stone, healingStone))
             continue;
         auto& names = place.kind == ReadingPlace::Kind::BirthMonth ? months
                     : place.kind == ReadingPlace::Kind::SunSign    ? sunSigns
@@ -93,14 +93,14 @@ std::string Stone_In_Readings(std::string_view healingStone)
     }
 
     std::vector<std::string> signs;
-    appendSigns(signs, sunSigns, "sun");
-    appendSigns(signs, moonSigns, "moon");
+    Append_Signs(signs, sunSigns, "sun");
+    Append_Signs(signs, moonSigns, "moon");
     if (months.empty() && signs.empty())
         return "Neither a birth stone nor a lucky stone in Zev Gemology.";
     std::string line;
     if (!months.empty())
-        line = "Birth stone of " + joined(months) + ".";
+        line = "Birth stone of " + Joined(months) + ".";
     if (!signs.empty())
-        line += (line.empty() ? "" : " ") + ("Lucky stone of " + joined(signs) + ".");
+        line += (line.empty() ? "" : " ") + ("Lucky stone of " + Joined(signs) + ".");
     return line;
 }
