@@ -55,17 +55,16 @@ bool Begins_A_Word(const QStringList& words, const QString& typed)
 }
 
 // The typed words that still say something: a word that begins another typed word, or repeats
-// one, matches wherever that longer word does.
+// one, matches wherever that longer word does. In sorted order a word that begins others comes
+// just before the first of them, so one pass finds them, however much was typed.
 QStringList Telling_Words(QStringList typed)
 {
+    typed.sort();
     typed.removeDuplicates();
     QStringList telling;
-    for (const QString& word : typed) {
-        const bool covered = std::ranges::any_of(typed, [&](const QString& other) {
-            return other.size() > word.size() && other.startsWith(word);
-        });
-        if (!covered)
-            telling.append(word);
+    for (qsizetype at = 0; at < typed.size(); ++at) {
+        if (at + 1 == typed.size() || !typed[at + 1].startsWith(typed[at]))
+            telling.append(typed[at]);
     }
     return telling;
 }
