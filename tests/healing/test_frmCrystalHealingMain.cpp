@@ -528,6 +528,7 @@ void TestFrmCrystalHealingMain::choosingAResultIsPickingByHand_data()
 
     QTest::newRow("crystal") << -1 << "jasper" << "Jasper" << 0 << "Jasper";
     QTest::newRow("crystal on its own panel") << 0 << "aqua" << "Aquamarine" << 0 << "Aquamarine";
+    QTest::newRow("physical, from the crystal panel") << 0 << "depress" << "Depression (1 stone)" << 1 << "Depression";
     QTest::newRow("organ, the item already picked") << 3 << "ovar" << "Ovaries (2 stones)" << 3 << "Ovaries";
     QTest::newRow("mental by the keys, over a heading") << 3 << "depress" << "" << 2 << "Depression";
     QTest::newRow("organ on its own panel") << 3 << "heart" << "Heart (9 stones)" << 3 << "Heart";
