@@ -1,6 +1,9 @@
 #include "healing/frmCrystalHealingMain.h"
 
+#include "healing/catalogue_find.h"
+#include "healing/healing_entry_links.h"
 #include "healing/healing_pictures.h"
+#include "healing/stone_in_readings.h"
 #include "shell/clipboard_guard.h"
 #include "shell/drawing_icon.h"
 #include "shell/prompts.h"
@@ -10,6 +13,12 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,28 +36,80 @@ void appendAll(QListWidget* list, std::span<const std::string_view> items)
         list->addItem(text(item));
 }
 
+// Where a result of the find list leads: its group and its place in the group's list.
+constexpr int Found_Group_Role = Qt::UserRole;
+constexpr int Found_Index_Role = Qt::UserRole + 1;
+// The find list shows this many rows at most and scrolls for more, like a drop-down list.
+constexpr int Found_Rows_Shown = 14;
+// The stone whose label a crystal panel item shows.
+constexpr int Label_Stone_Role = Qt::UserRole;
+
+// A stone's labels of one kind, each telling in its tooltip where a click on it leads.
+void appendLabels(QListWidget* list, EntryKind kind, const HealingStone& stone)
+{
+    for (std::string_view label : stone.labels(kind)) {
+        auto* item = new QListWidgetItem(text(label), list);
+        item->setData(Label_Stone_Role, text(stone.name));
+        const auto entry = Linked_Entry(kind, stone.name, label);
+        item->setToolTip(entry ? QStringLiteral("Show the crystals for \u201c%1\u201d")
+                                     .arg(text(EntryTexts(kind)[*entry]))
+                               : QStringLiteral("No entry of the catalogue lists %1 for \u201c%2\u201d.")
+                                     .arg(text(stone.name), text(label)));
+    }
+}
+
+// A line of the find list that is no result: a group's heading, or the word that nothing was found.
+void addFoundHeading(QListWidget* list, const QString& shown)
+{
+    auto* item = new QListWidgetItem(shown, list);
+    item->setFlags(Qt::NoItemFlags);
+    QFont bold = list->font();
+    bold.setBold(true);
+    item->setFont(bold);
+}
+
 }  // namespace
 
 frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmCrystalHealingMain), optSearch(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    searches = {{
+        {ui->cboStone, std::nullopt, ui->picSearchByStone, &frmCrystalHealingMain::cboStone_Click},
+        {ui->cboDiseases, EntryKind::PhysicalDisease, ui->picSearchByDisease, &frmCrystalHealingMain::cboDiseases_Click},
+        {ui->cboIllness, EntryKind::MentalIllness, ui->picSearchByIllness, &frmCrystalHealingMain::cboIllness_Click},
+        {ui->cboOrgans, EntryKind::Organ, ui->picSearchByOrgan, &frmCrystalHealingMain::cboOrgans_Click},
+    }};
     for (int index = 0; index <= 3; ++index) {
         optSearch->addButton(findChild<QRadioButton*>(QStringLiteral("optSearch_%1").arg(index)), index);
         auto* back = findChild<QPushButton*>(QStringLiteral("cmdBack_%1").arg(index));
         connect(back, &QPushButton::clicked, this, [this, index] { cmdBack_Click(index); });
     }
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmCrystalHealingMain::cmdNext_Click);
-    connect(ui->cboStone, &QComboBox::currentIndexChanged, this, &frmCrystalHealingMain::cboStone_Click);
-    connect(ui->cboDiseases, &QComboBox::currentIndexChanged, this, &frmCrystalHealingMain::cboDiseases_Click);
-    connect(ui->cboIllness, &QComboBox::currentIndexChanged, this, &frmCrystalHealingMain::cboIllness_Click);
-    connect(ui->cboOrgans, &QComboBox::currentIndexChanged, this, &frmCrystalHealingMain::cboOrgans_Click);
+    // A selector looks its item up when the program sets it and whenever the user picks an item,
+    // the one already picked included.
+    for (const Search& search : searches) {
+        connect(search.selector, &QComboBox::currentIndexChanged, this, [this, &search] { lookUp(search); });
+        connect(search.selector, &QComboBox::activated, this, [this, &search](int index) { pickItem(search, index); });
+    }
     connect(ui->lstStone_Disease, &QListWidget::currentRowChanged, this,
             &frmCrystalHealingMain::lstStone_Disease_Click);
     connect(ui->lstStone_Illness, &QListWidget::currentRowChanged, this,
             &frmCrystalHealingMain::lstStone_Illness_Click);
     connect(ui->lstStone_Organ, &QListWidget::currentRowChanged, this,
             &frmCrystalHealingMain::lstStone_Organ_Click);
+    connect(ui->lstDiseases, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstDiseases_Click);
+    connect(ui->lstIllness, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstIllness_Click);
+    connect(ui->lstOrgans, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstOrgans_Click);
+    for (QListWidget* labels : {ui->lstDiseases, ui->lstIllness, ui->lstOrgans})
+        labels->viewport()->setCursor(Qt::PointingHandCursor);
+    connect(ui->txtFind, &QLineEdit::textChanged, this, &frmCrystalHealingMain::txtFind_Change);
+    connect(ui->lstFound, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstFound_Click);
+    ui->txtFind->installEventFilter(this);
+    // The find list paints all of itself, so nothing under it is drawn again as it changes.
+    ui->lstFound->setAttribute(Qt::WA_OpaquePaintEvent);
+    ui->lstFound->setUniformItemSizes(true);
+    ui->lstFound->hide();
     connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalHealingMain::mnuExit_Click);
     Connect_Vendor_Links(this);
     ClipboardGuard::protect(ui->txtStoneDesc);
@@ -73,27 +134,14 @@ void frmCrystalHealingMain::Form_Load()
 
 void frmCrystalHealingMain::cmdNext_Click()
 {
-    struct Search {
-        QComboBox* selector;
-        std::span<const std::string_view> items;
-        QWidget* panel;
-    };
-    // The searches in the order of the option buttons.
-    const Search searches[] = {
-        {ui->cboStone, StoneNames(), ui->picSearchByStone},
-        {ui->cboDiseases, EntryTexts(EntryKind::PhysicalDisease), ui->picSearchByDisease},
-        {ui->cboIllness, EntryTexts(EntryKind::MentalIllness), ui->picSearchByIllness},
-        {ui->cboOrgans, EntryTexts(EntryKind::Organ), ui->picSearchByOrgan},
-    };
-
     const int chosen = optSearch->checkedId();
     if (chosen < 0) {
         Prompts::current().showMessage(this, QStringLiteral("Please Select A Search Option"),
                                        Prompts::Icon::Error);
         return;
     }
-    const Search& search = searches[chosen];
-    for (std::string_view item : search.items)
+    const Search& search = searches[static_cast<std::size_t>(chosen)];
+    for (std::string_view item : search.kind ? EntryTexts(*search.kind) : StoneNames())
         search.selector->addItem(text(item));
     search.selector->setCurrentIndex(0);
     ui->stkPanels->setCurrentWidget(search.panel);
@@ -161,15 +209,16 @@ void frmCrystalHealingMain::Show_Entry_Stones(const QComboBox* selector, EntryKi
 
 void frmCrystalHealingMain::Show_Stone(const QString& name)
 {
+    shownSelection = nullptr;
     ui->lstDiseases->clear();
     ui->lstOrgans->clear();
     ui->lstIllness->clear();
     const std::optional<HealingStone> stone = FindStone(name.toStdString());
     if (!stone)
         return;
-    appendAll(ui->lstDiseases, stone->physicalLabels);
-    appendAll(ui->lstIllness, stone->mentalLabels);
-    appendAll(ui->lstOrgans, stone->organLabels);
+    appendLabels(ui->lstDiseases, EntryKind::PhysicalDisease, *stone);
+    appendLabels(ui->lstIllness, EntryKind::MentalIllness, *stone);
+    appendLabels(ui->lstOrgans, EntryKind::Organ, *stone);
 
     const QString description = text(stone->description);
     ui->txtStoneDesc->setPlainText(description);
@@ -180,6 +229,170 @@ void frmCrystalHealingMain::Show_Stone(const QString& name)
     ui->imgStone_Illness->showPicture(Healing_IMG, stone->picture);
     ui->lblDisease->setText(description);
     ui->imgStone_Disease->showPicture(Healing_IMG, stone->picture);
+
+    const QString inReadings = QString::fromStdString(Stone_In_Readings(stone->name));
+    for (QLabel* line : {ui->lblStoneInReadings_0, ui->lblStoneInReadings_1, ui->lblStoneInReadings_2,
+                         ui->lblStoneInReadings_3})
+        line->setText(inReadings);
+}
+
+void frmCrystalHealingMain::lookUp(const Search& search)
+{
+    (this->*search.lookUp)();
+    shownSelection = search.selector;
+}
+
+void frmCrystalHealingMain::pickItem(const Search& search, int index)
+{
+    if (search.selector->currentIndex() != index)
+        search.selector->setCurrentIndex(index);  // looks the item up
+    else if (shownSelection != search.selector)
+        lookUp(search);
+}
+
+void frmCrystalHealingMain::showInSearch(int option, int index)
+{
+    const Search& search = searches[static_cast<std::size_t>(option)];
+    if (ui->stkPanels->currentWidget() != search.panel) {
+        cmdBack_Click(option);
+        optSearch->button(option)->setChecked(true);
+        cmdNext_Click();
+    }
+    pickItem(search, index);
+}
+
+void frmCrystalHealingMain::lstDiseases_Click(QListWidgetItem* item)
+{
+    followLabel(EntryKind::PhysicalDisease, item);
+}
+
+void frmCrystalHealingMain::lstIllness_Click(QListWidgetItem* item)
+{
+    followLabel(EntryKind::MentalIllness, item);
+}
+
+void frmCrystalHealingMain::lstOrgans_Click(QListWidgetItem* item)
+{
+    followLabel(EntryKind::Organ, item);
+}
+
+void frmCrystalHealingMain::followLabel(EntryKind kind, const QListWidgetItem* item)
+{
+    const std::string stone = item->data(Label_Stone_Role).toString().toStdString();
+    const auto entry = Linked_Entry(kind, stone, item->text().toStdString());
+    if (!entry) {
+        QToolTip::showText(QCursor::pos(), item->toolTip(), item->listWidget());
+        return;
+    }
+    const auto search = std::ranges::find(searches, std::optional(kind), &Search::kind);
+    showInSearch(static_cast<int>(search - searches.begin()), static_cast<int>(*entry));
+}
+
+void frmCrystalHealingMain::txtFind_Change()
+{
+    QListWidget* list = ui->lstFound;
+    list->clear();
+    const QString typed = ui->txtFind->text();
+    if (typed.trimmed().isEmpty()) {
+        list->hide();
+        return;
+    }
+    const std::vector<FoundItem> found = Find_In_Catalogue(typed);
+    if (found.empty())
+        addFoundHeading(list, QStringLiteral("Nothing found"));
+    std::optional<FoundGroup> group;
+    for (const FoundItem& item : found) {
+        if (item.group != group) {
+            group = item.group;
+            addFoundHeading(list, Found_Group_Title(item.group));
+        }
+        auto* result = new QListWidgetItem(Found_Item_Text(item), list);
+        result->setData(Found_Group_Role, static_cast<int>(item.group));
+        result->setData(Found_Index_Role, item.index);
+    }
+    moveInFound(+1);
+    placeFoundList();
+    list->show();
+}
+
+void frmCrystalHealingMain::lstFound_Click(QListWidgetItem* item)
+{
+    if (!item || !item->data(Found_Group_Role).isValid())
+        return;
+    ui->lstFound->hide();
+    showInSearch(item->data(Found_Group_Role).toInt(), item->data(Found_Index_Role).toInt());
+}
+
+// Moves the highlight of the find list to the next result up or down, over the headings.
+void frmCrystalHealingMain::moveInFound(int step)
+{
+    QListWidget* list = ui->lstFound;
+    for (int row = list->currentRow() + step; row >= 0 && row < list->count(); row += step) {
+        if (list->item(row)->flags() & Qt::ItemIsEnabled) {
+            list->setCurrentRow(row);
+            return;
+        }
+    }
+}
+
+// The find list opens under the find field, over the panels, as tall as its items need and as
+// the window allows.
+void frmCrystalHealingMain::placeFoundList()
+{
+    QListWidget* list = ui->lstFound;
+    const QRect field(ui->txtFind->mapTo(ui->centralWidget, QPoint(0, 0)), ui->txtFind->size());
+    const int width = std::max(field.width(), 360);
+    const int room = ui->centralWidget->height() - field.bottom() - 12;
+    const int wanted = std::min(list->count(), Found_Rows_Shown) * list->sizeHintForRow(0) + 2 * list->frameWidth() + 8;
+    list->setGeometry(field.right() - width + 1, field.bottom() + 2, width, std::min(wanted, room));
+    list->raise();
+}
+
+void frmCrystalHealingMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (ui->lstFound->isVisible())
+        placeFoundList();
+}
+
+// The find list closes when its field loses the focus to another control, and opens again when
+// the focus comes back.
+bool frmCrystalHealingMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->txtFind) {
+        switch (event->type()) {
+        case QEvent::FocusOut:
+            if (const auto reason = static_cast<QFocusEvent*>(event)->reason();
+                reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                ui->lstFound->hide();
+            break;
+        case QEvent::FocusIn:
+            if (!ui->lstFound->isVisible() && !ui->txtFind->text().isEmpty())
+                txtFind_Change();
+            break;
+        case QEvent::KeyPress:
+            if (ui->lstFound->isVisible() && answerFindKey(static_cast<QKeyEvent*>(event)->key()))
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys typed into the find field that act on its open list: arrows move, Enter chooses, Escape
+// closes. Whether the key was one of them.
+bool frmCrystalHealingMain::answerFindKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Down: moveInFound(+1); return true;
+    case Qt::Key_Up: moveInFound(-1); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: lstFound_Click(ui->lstFound->currentItem()); return true;
+    case Qt::Key_Escape: ui->lstFound->hide(); return true;
+    default: return false;
+    }
 }
 
 void frmCrystalHealingMain::mnuExit_Click()

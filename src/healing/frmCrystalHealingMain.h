@@ -3,14 +3,19 @@
 
 #include <QMainWindow>
 
+#include <array>
+#include <optional>
+
 namespace Ui { class frmCrystalHealingMain; }
 class QButtonGroup;
 class QComboBox;
 class QListWidget;
+class QListWidgetItem;
 
 // Window "Zev Crystal Healing": pick a search on the start panel, then walk from a crystal,
 // disease, mental illness or organ to the matching stones and one stone's description and
-// picture.
+// picture. A find field above the panels leads straight to any stone or entry by typing, and
+// the labels on the crystal panel lead to their entries.
 class frmCrystalHealingMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -19,6 +24,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void cmdNext_Click();
@@ -30,9 +37,22 @@ private slots:
     void lstStone_Disease_Click();
     void lstStone_Illness_Click();
     void lstStone_Organ_Click();
+    void lstDiseases_Click(QListWidgetItem* item);
+    void lstIllness_Click(QListWidgetItem* item);
+    void lstOrgans_Click(QListWidgetItem* item);
+    void txtFind_Change();
+    void lstFound_Click(QListWidgetItem* item);
     void mnuExit_Click();
 
 private:
+    // One search of the start panel, in the order of the option buttons.
+    struct Search {
+        QComboBox* selector;
+        std::optional<EntryKind> kind;  // none: the crystal search
+        QWidget* panel;
+        void (frmCrystalHealingMain::*lookUp)();
+    };
+
     void Form_Load();
     void Form_Unload();
 
@@ -41,6 +61,22 @@ private:
     // Shows a stone's labels on the crystal panel and its description and picture everywhere.
     void Show_Stone(const QString& name);
 
+    // Runs a selector's lookup for its current item.
+    void lookUp(const Search& search);
+    // Answers the pick of a selector's item, the item already picked included.
+    void pickItem(const Search& search, int index);
+    // Brings a search's panel to the front as Back and Next would, then picks the item.
+    void showInSearch(int option, int index);
+    void followLabel(EntryKind kind, const QListWidgetItem* item);
+
+    bool answerFindKey(int key);
+    void moveInFound(int step);
+    void placeFoundList();
+
     Ui::frmCrystalHealingMain* ui;
     QButtonGroup* optSearch;
+    std::array<Search, 4> searches;
+    // The selector whose current item's lookup is what the window shows, until another stone is
+    // shown; a pick of that same item then has nothing to change.
+    const QComboBox* shownSelection = nullptr;
 };

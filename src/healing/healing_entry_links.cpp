@@ -47,26 +47,12 @@ std::optional<std::size_t> entryIndex(EntryKind kind, std::string_view text, boo
     return static_cast<std::size_t>(found - entries.begin());
 }
 
-// The index of the entry a stone's label stands for, or nothing.
-std::optional<std::size_t> linkedEntry(EntryKind kind, std::string_view stone, std::string_view label)
-{
-    for (const LinkException& exception : Link_Exceptions) {
-        if (exception.kind == kind && exception.label == label
-            && (exception.stone == Any_Stone || exception.stone == stone)) {
-            if (exception.entry == No_Entry)
-                return std::nullopt;
-            return entryIndex(kind, exception.entry, false);
-        }
-    }
-    return entryIndex(kind, label, true);
-}
-
 std::vector<std::vector<std::string_view>> deriveStonesByEntry(EntryKind kind)
 {
     std::vector<std::vector<std::string_view>> stonesByEntry(EntryTexts(kind).size());
     for (std::string_view name : StoneNames()) {
         for (std::string_view label : FindStone(name)->labels(kind)) {
-            const auto entry = linkedEntry(kind, name, label);
+            const auto entry = Linked_Entry(kind, name, label);
             if (!entry)
                 continue;
             auto& stones = stonesByEntry[*entry];
@@ -78,6 +64,19 @@ std::vector<std::vector<std::string_view>> deriveStonesByEntry(EntryKind kind)
 }
 
 }  // namespace
+
+std::optional<std::size_t> Linked_Entry(EntryKind kind, std::string_view stone, std::string_view label)
+{
+    for (const LinkException& exception : Link_Exceptions) {
+        if (exception.kind == kind && exception.label == label
+            && (exception.stone == Any_Stone || exception.stone == stone)) {
+            if (exception.entry == No_Entry)
+                return std::nullopt;
+            return entryIndex(kind, exception.entry, false);
+        }
+    }
+    return entryIndex(kind, label, true);
+}
 
 const std::vector<std::vector<std::string_view>>& Stones_By_Entry(EntryKind kind)
 {

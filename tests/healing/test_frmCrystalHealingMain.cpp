@@ -9,8 +9,10 @@
 #include "support/scripted_prompts.h"
 
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -50,6 +52,9 @@ const QStringList Description_Labels{"lblDisease", "lblIllness", "lblOrgans"};
 const QStringList Shown_Lists{"lstDiseases", "lstIllness", "lstOrgans", "lstStone_Disease", "lstStone_Illness",
                               "lstStone_Organ"};
 const QStringList Pictures{"imgStone", "imgStone_Disease", "imgStone_Illness", "imgStone_Organ"};
+const QStringList Reading_Lines{"lblStoneInReadings_0", "lblStoneInReadings_1", "lblStoneInReadings_2",
+                                "lblStoneInReadings_3"};
+const QStringList Panels{"picSearchByStone", "picSearchByDisease", "picSearchByIllness", "picSearchByOrgan"};
 
 }  // namespace
 
@@ -79,6 +84,14 @@ private slots:
     void descriptionBoxClearsOnlyOurClipboard();
     void closingBringsTheWelcomePanelBack_data();
     void closingBringsTheWelcomePanelBack();
+    void findListClosesAndFindsNothingQuietly();
+    void choosingAResultIsPickingByHand_data();
+    void choosingAResultIsPickingByHand();
+    void selectorsNeverDouble_data();
+    void selectorsNeverDouble();
+    void everyLabelLeadsToItsEntry();
+    void pickingAnItemAgainLooksItUpOnce_data();
+    void pickingAnItemAgainLooksItUpOnce();
 
 private:
     template <typename Control>
@@ -89,6 +102,9 @@ private:
 
     void search(int option);
     void pick(const QString& selectorName, const QString& item);
+    void find(const QString& typed, const QString& result);
+    void back();
+    QStringList shownState() const;
 
     ScriptedPrompts prompts;
     QPointer<frmCrystalHealingMain> window;
@@ -451,6 +467,203 @@ void TestFrmCrystalHealingMain::closingBringsTheWelcomePanelBack()
     QVERIFY(!Sub_Programs::instance(SubWindow::Healing));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!healing);
+}
+
+// Types into the find field and clicks a result of its list (with no result named, the first).
+void TestFrmCrystalHealingMain::find(const QString& typed, const QString& result)
+{
+    control<QLineEdit>("txtFind")->clear();
+    QTest::keyClicks(control<QLineEdit>("txtFind"), typed);
+    QListWidget* found = list("lstFound");
+    QListWidgetItem* item = result.isEmpty() ? found->item(1) : found->findItems(result, Qt::MatchExactly).value(0);
+    QVERIFY2(item, qPrintable(typed + " / " + result));
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, found->visualItemRect(item).center());
+}
+
+// Back from the result panel in front.
+void TestFrmCrystalHealingMain::back()
+{
+    const int front = Panels.indexOf(currentPanel()->objectName());
+    if (front >= 0)
+        QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdBack_%1").arg(front)), Qt::LeftButton);
+}
+
+// Everything the panels show, one line per control.
+QStringList TestFrmCrystalHealingMain::shownState() const
+{
+    QStringList state{currentPanel()->objectName()};
+    for (const QString& name : Selectors)
+        state << QStringLiteral("%1 %2 %3").arg(name).arg(selector(name)->count()).arg(selector(name)->currentText());
+    for (const QString& name : Shown_Lists) {
+        const QListWidgetItem* chosen = list(name)->selectedItems().value(0);
+        state << name + " [" + (chosen ? chosen->text() : "") + "] " + items(list(name)).join('|');
+    }
+    state << control<QPlainTextEdit>("txtStoneDesc")->toPlainText();
+    for (const QString& name : Description_Labels + Reading_Lines)
+        state << control<QLabel>(name)->text();
+    for (const QString& name : Pictures)
+        state << control<PictureBox>(name)->drawing();
+    return state;
+}
+
+void TestFrmCrystalHealingMain::findListClosesAndFindsNothingQuietly()
+{
+    auto* field = control<QLineEdit>("txtFind");
+    QTest::keyClicks(field, "zzz");
+    QCOMPARE(items(list("lstFound")), QStringList{"Nothing found"});
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!list("lstFound")->isVisible());
+    QCOMPARE(currentPanel()->objectName(), "picMain");
+    QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestFrmCrystalHealingMain::choosingAResultIsPickingByHand_data()
+{
+    QTest::addColumn<int>("startOption");  // -1: from the start panel
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");   // empty: the one reached by Down and Enter
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("item");
+
+    QTest::newRow("crystal") << -1 << "jasper" << "Jasper" << 0 << "Jasper";
+    QTest::newRow("crystal on its own panel") << 0 << "aqua" << "Aquamarine" << 0 << "Aquamarine";
+    QTest::newRow("physical, from the crystal panel") << 0 << "depress" << "Depression (1 stone)" << 1 << "Depression";
+    QTest::newRow("organ, the item already picked") << 3 << "ovar" << "Ovaries (2 stones)" << 3 << "Ovaries";
+    QTest::newRow("mental by the keys, over a heading") << 3 << "depress" << "" << 2 << "Depression";
+    QTest::newRow("organ on its own panel") << 3 << "heart" << "Heart (9 stones)" << 3 << "Heart";
+}
+
+void TestFrmCrystalHealingMain::choosingAResultIsPickingByHand()
+{
+    QFETCH(int, startOption);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QFETCH(int, option);
+    QFETCH(QString, item);
+
+    // Both ways start alike: on the start panel, or on a panel showing its first entry's last stone.
+    const auto begin = [&] {
+        if (startOption >= 0)
+            search(startOption);
+        if (startOption > 0)
+            list(Shown_Lists[startOption + 2])->setCurrentRow(list(Shown_Lists[startOption + 2])->count() - 1);
+    };
+    begin();
+    back();
+    search(option);
+    pick(Selectors[option], item);
+    const QStringList byHand = shownState();
+    delete window;
+    window = new frmCrystalHealingMain;
+    window->show();
+
+    begin();
+    if (result.isEmpty()) {
+        QTest::keyClicks(control<QLineEdit>("txtFind"), typed);
+        QTest::keyClick(control<QLineEdit>("txtFind"), Qt::Key_Down);
+        QTest::keyClick(control<QLineEdit>("txtFind"), Qt::Key_Return);
+    } else {
+        find(typed, result);
+    }
+
+    QVERIFY(!list("lstFound")->isVisible());
+    QCOMPARE(shownState(), byHand);
+    QVERIFY(!control<QLabel>(Reading_Lines[option])->text().isEmpty());
+}
+
+void TestFrmCrystalHealingMain::selectorsNeverDouble_data()
+{
+    // Steps: "n<option>" Next with that option, "b" Back, "f<word>" the first result found.
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("find on every panel") << QStringList{"fheart", "fjasper", "finsomnia", "fdepress", "fheart"};
+    QTest::newRow("find, Back, Next") << QStringList{"fjasper", "b", "n0", "fruby", "b", "n2"};
+    QTest::newRow("Back, find, Next") << QStringList{"n3", "b", "fcalm", "b", "n2", "fcalm", "fasthma"};
+}
+
+void TestFrmCrystalHealingMain::selectorsNeverDouble()
+{
+    QFETCH(QStringList, steps);
+    const int full[] = {33, 91, 66, 49};
+
+    for (const QString& step : steps) {
+        if (step == "b")
+            back();
+        else if (step.startsWith('n'))
+            search(step.mid(1).toInt());
+        else
+            find(step.mid(1), {});
+        // Only the panel in front has its selector filled, and filled once.
+        for (int option = 0; option < 4; ++option)
+            QCOMPARE(selector(Selectors[option])->count(),
+                     currentPanel()->objectName() == Panels[option] ? full[option] : 0);
+    }
+}
+
+void TestFrmCrystalHealingMain::everyLabelLeadsToItsEntry()
+{
+    // Labels worded unlike their entries; every other label differs from its entry in case at most.
+    const QHash<QString, QString> reworded{
+        {"Hearts", "Heart"}, {"Depressions", "Depression"}, {"Muscular Sprains & pains", "Muscular Sprains"}};
+    const QStringList nowhere{"Lapis Lazuli / Wisdom", "Lapis Lazuli / Inflammations"};
+    int followed = 0;
+    for (int stone = 0; stone < 33; ++stone) {
+        for (int kind = 0; kind < 3; ++kind) {
+            for (int row = 0;; ++row) {
+                back();
+                search(0);
+                selector("cboStone")->setCurrentIndex(stone);
+                QListWidget* labels = list(Shown_Lists[kind]);
+                if (row == labels->count())
+                    break;
+                const QString name = selector("cboStone")->currentText();
+                const QString label = labels->item(row)->text();
+                const QString where = name + " / " + label;
+                const QStringList before = shownState();
+                QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, labels->visualItemRect(labels->item(row)).center());
+                if (nowhere.contains(where)) {
+                    QCOMPARE(shownState(), before);
+                    QVERIFY(labels->item(row)->toolTip().startsWith("No entry of the catalogue lists Lapis Lazuli"));
+                    continue;
+                }
+                QVERIFY2(selector(Selectors[kind + 1])->isVisible(), qPrintable(where));
+                const QString entry = selector(Selectors[kind + 1])->currentText();
+                QVERIFY2(entry.compare(reworded.value(label, label), Qt::CaseInsensitive) == 0, qPrintable(where));
+                QVERIFY2(items(list(Shown_Lists[kind + 3])).contains(name), qPrintable(where));
+                ++followed;
+            }
+        }
+    }
+    QCOMPARE(followed, 118 + 85 + 121 - 2);
+}
+
+void TestFrmCrystalHealingMain::pickingAnItemAgainLooksItUpOnce_data()
+{
+    QTest::addColumn<bool>("sameItem");
+    QTest::addColumn<QString>("shownStone");
+    QTest::newRow("Heart again, after Aquamarine") << true << "Rose Quartz";
+    QTest::newRow("the item before, by keyboard") << false << "Moonstone";
+}
+
+void TestFrmCrystalHealingMain::pickingAnItemAgainLooksItUpOnce()
+{
+    QFETCH(bool, sameItem);
+    QFETCH(QString, shownStone);
+
+    search(3);
+    pick("cboOrgans", "Heart");
+    list("lstStone_Organ")->setCurrentRow(8);  // Aquamarine
+    QComboBox* organs = selector("cboOrgans");
+    QSignalSpy shown(control<QPlainTextEdit>("txtStoneDesc"), &QPlainTextEdit::textChanged);
+    if (sameItem) {
+        organs->showPopup();
+        QTest::keyClick(organs->view(), Qt::Key_Return);
+    } else {
+        QTest::keyClick(organs, Qt::Key_Up);
+    }
+
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(list("lstStone_Organ")->currentItem()->text(), shownStone);
 }
 
 QTEST_MAIN(TestFrmCrystalHealingMain)

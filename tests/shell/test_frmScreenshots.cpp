@@ -79,6 +79,12 @@ private slots:
             snap(healing, QStringLiteral("healing-panel-%1").arg(option));
             child<QAbstractButton>(healing, QStringLiteral("cmdBack_%1").arg(option))->click();
         }
+        auto* find = child<QLineEdit>(healing, QStringLiteral("txtFind"));
+        QTest::keyClicks(find, QStringLiteral("insomnia"));
+        snap(healing, QStringLiteral("healing-find-list"));
+        find->setText(QStringLiteral("garnet"));
+        QTest::keyClick(find, Qt::Key_Return);
+        snap(healing, QStringLiteral("healing-found-garnet"));
 
         child<QAbstractButton>(&launcher, QStringLiteral("cmdSelectOption_0"))->click();
         QWidget* divination = Sub_Programs::instance(SubWindow::Divination);
