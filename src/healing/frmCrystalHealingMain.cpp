@@ -1,6 +1,7 @@
 #include "healing/frmCrystalHealingMain.h"
 
 #include "healing/healing_pictures.h"
+#include "shell/screen_fit.h"
 #include "shell/clipboard_guard.h"
 #include "shell/drawing_icon.h"
 #include "shell/prompts.h"
@@ -33,6 +34,7 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmCrystalHealingMain), optSearch(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    Scroll_Body(centralWidget());
     for (int index = 0; index <= 3; ++index) {
         optSearch->addButton(findChild<QRadioButton*>(QStringLiteral("optSearch_%1").arg(index)), index);
         auto* back = findChild<QPushButton*>(QStringLiteral("cmdBack_%1").arg(index));

@@ -8,18 +8,21 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QtTest>
 
 // Walks through every window the way a user would and keeps a picture of each view in
-// <build>/screenshots/, so a person can look at them all after a change.
+// <build>/screenshots/, so a person can look at them all after a change. With ZEV_SCREENSHOTS
+// set (for example "1024x600-dark"), the pictures go into a folder of that name, and "dark" in
+// it puts a dark desktop palette in force first.
 class TestScreenshots : public QObject {
     Q_OBJECT
 
 private:
-    QDir folder{QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots")};
+    QDir folder{QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/") + qEnvironmentVariable("ZEV_SCREENSHOTS")};
 
     void snap(QWidget* window, const QString& name)
     {
@@ -30,14 +33,42 @@ private:
         QVERIFY(image.save(folder.filePath(name + QStringLiteral(".png"))));
     }
 
+    // Several windows as they lie on the screen together, each at its place.
+    void snapTogether(const QList<QWidget*>& windows, const QString& name)
+    {
+        QTest::qWait(20);
+        QRect shown;
+        for (const QWidget* window : windows)
+            shown |= window->frameGeometry();
+        QImage image(shown.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        for (QWidget* window : windows)
+            painter.drawPixmap(window->geometry().topLeft() - shown.topLeft(), window->grab());
+        painter.end();
+        QVERIFY(image.save(folder.filePath(name + QStringLiteral(".png"))));
+    }
+
     template <typename T>
     static T* child(QWidget* window, const QString& name) { return Find_Control<T>(window, name); }
+
+    static QPalette darkPalette()
+    {
+        QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+        palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        palette.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+        return palette;
+    }
 
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
         Register_Windows();
+        if (qEnvironmentVariable("ZEV_SCREENSHOTS").contains(QStringLiteral("dark")))
+            QApplication::setPalette(darkPalette());
         QVERIFY(folder.mkpath(QStringLiteral(".")));
     }
 
@@ -88,7 +119,7 @@ private slots:
         snap(divination, QStringLiteral("divination-drawn"));
         Random_Source::setForTesting({});
 
-        snap(&launcher, QStringLiteral("launcher-with-sub-program"));
+        snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
         Sub_Programs::closeAll();
     }
 };
