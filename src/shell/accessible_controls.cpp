@@ -4,6 +4,7 @@
 #include "shell/picture_box.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -104,8 +105,32 @@ public:
     }
 };
 
+// A drop-down list that its window names ("Day of birth"): screen readers say what it is, then
+// its value, where by default they would say its value twice.
+class AccessibleNamedList : public QAccessibleWidget {
+public:
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<QComboBox*>(widget())->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            static_cast<QComboBox*>(widget())->showPopup();
+    }
+};
+
 QAccessibleInterface* accessibleControl(const QString&, QObject* object)
 {
+    if (auto* list = qobject_cast<QComboBox*>(object); list && !list->accessibleName().isEmpty())
+        return new AccessibleNamedList(list);
     if (auto* caption = qobject_cast<CaptionLabel*>(object))
         return caption->focusPolicy() == Qt::NoFocus ? nullptr : new AccessibleLink(caption);
     if (auto* link = qobject_cast<LinkLabel*>(object))

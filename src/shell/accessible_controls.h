@@ -14,6 +14,6 @@ void Paint_Focus_Ring(QWidget* control);
 // "stones/garnet", "Picture of Aries" for "signs/aries"; empty for decorations and the icon.
 QString Picture_Description(const QString& drawing);
 
-// Makes screen readers see link labels as links that say where they lead, and pictures with
-// what they show. Installed once; every link label and picture box asks for it.
+// Makes screen readers see link labels as links that say where they lead, pictures with what
+// they show, and named drop-down lists by their names. Installed once; every link label and picture box asks for it.
 void Install_Accessible_Controls();

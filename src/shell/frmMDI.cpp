@@ -110,18 +110,21 @@ void frmMDI::followWelcomePanel()
     docked = dock;
     welcomeScroll->setVisible(!dock);
     if (!dock) {
-        setMaximumHeight(QWIDGETSIZE_MAX);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setGeometry(undockedGeometry);
         return;
     }
     undockedGeometry = geometry();
+    ui->centralWidget->layout()->activate();
     layout()->activate();
-    const int stripsHeight = minimumSizeHint().height();
-    setMaximumHeight(stripsHeight);
-    resize(width(), stripsHeight);
+    setFixedSize(sizeHint());
     const QRect area = Screen_Area(this);
     const QSize frame = frameGeometry().size();
     move(area.x() + (area.width() - frame.width()) / 2, area.y() + area.height() - frame.height());
+    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
+        if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
+            Sub_Programs::placeAtTopCentre(window);
 }
 
 void frmMDI::cmdSelectOption_Click(int index)

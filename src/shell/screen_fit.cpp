@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
+#include <algorithm>
 
 QScrollArea* Scroll_Body(QWidget* body)
 {
@@ -13,6 +14,7 @@ QScrollArea* Scroll_Body(QWidget* body)
     area->setObjectName(body->objectName() + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
     area->setSizePolicy(body->sizePolicy());
     auto* window = qobject_cast<QMainWindow*>(holder);
     if (window && window->centralWidget() == body) {
@@ -27,11 +29,22 @@ QScrollArea* Scroll_Body(QWidget* body)
 
 void Fit_Into(QWidget* window, const QRect& area)
 {
+    window->winId();  // a window that has its native window knows the size of its frame
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
     const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
     const QSize fitted = window->size().boundedTo(room);
     if (fitted != window->size())
         window->resize(fitted.expandedTo(window->minimumSize()));
+}
+
+void Keep_On_Screen(QWidget* window)
+{
+    const QRect area = Screen_Area(window);
+    const QRect frame = window->frameGeometry();
+    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        window->move(left, top);
 }
 
 QRect Screen_Area(const QWidget* window)

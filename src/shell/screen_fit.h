@@ -12,5 +12,8 @@ QScrollArea* Scroll_Body(QWidget* body);
 // Makes a window, frame included, no larger than the area.
 void Fit_Into(QWidget* window, const QRect& area);
 
+// Moves a window, frame included, inside the available area of its screen.
+void Keep_On_Screen(QWidget* window);
+
 // The available area of the screen the window is on (or of the primary screen).
 QRect Screen_Area(const QWidget* window);

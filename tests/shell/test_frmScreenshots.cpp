@@ -2,6 +2,7 @@
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "support/desktop_palettes.h"
 #include "support/find_control.h"
 
 #include <QAbstractButton>
@@ -52,23 +53,13 @@ private:
     template <typename T>
     static T* child(QWidget* window, const QString& name) { return Find_Control<T>(window, name); }
 
-    static QPalette darkPalette()
-    {
-        QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
-        palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-        palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-        palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-        palette.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-        return palette;
-    }
-
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
         Register_Windows();
         if (qEnvironmentVariable("ZEV_SCREENSHOTS").contains(QStringLiteral("dark")))
-            QApplication::setPalette(darkPalette());
+            QApplication::setPalette(Dark_Desktop_Palette());
         QVERIFY(folder.mkpath(QStringLiteral(".")));
     }
 
