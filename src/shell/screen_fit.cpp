@@ -5,7 +5,19 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
+
+namespace {
+// The body's scroll bars in the windows' deep blue, whatever the desktop's theme.
+const QString Body_Scroll_Bar_Style = QStringLiteral(
+    "QScrollBar { background: #0b1028; border: none; }"
+    "QScrollBar:vertical { width: 12px; } QScrollBar:horizontal { height: 12px; }"
+    "QScrollBar::handle { background: #3b4a8f; border-radius: 4px; margin: 2px; }"
+    "QScrollBar::handle:vertical { min-height: 28px; } QScrollBar::handle:horizontal { min-width: 28px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+}  // namespace
 
 QScrollArea* Scroll_Body(QWidget* body)
 {
@@ -15,6 +27,8 @@ QScrollArea* Scroll_Body(QWidget* body)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setFocusPolicy(Qt::NoFocus);
+    area->verticalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
+    area->horizontalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->setSizePolicy(body->sizePolicy());
     auto* window = qobject_cast<QMainWindow*>(holder);
     if (window && window->centralWidget() == body) {

@@ -18,7 +18,8 @@
 // Walks through every window the way a user would and keeps a picture of each view in
 // <build>/screenshots/, so a person can look at them all after a change. With ZEV_SCREENSHOTS
 // set (for example "1024x600-dark"), the pictures go into a folder of that name, and "dark" in
-// it puts a dark desktop palette in force first.
+// it puts a dark desktop palette in force first. On a real X11 screen each view is also kept as
+// the whole screen shows it.
 class TestScreenshots : public QObject {
     Q_OBJECT
 
@@ -32,6 +33,8 @@ private:
         QVERIFY2(!image.isNull() && image.width() >= 400 && image.height() >= 300, qPrintable(name));
         QVERIFY2(image.width() <= 1280 && image.height() <= 800, qPrintable(name + QStringLiteral(" is larger than 1280x800")));
         QVERIFY(image.save(folder.filePath(name + QStringLiteral(".png"))));
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))  // the whole screen, as the user sees it
+            QVERIFY(window->screen()->grabWindow(0).save(folder.filePath(name + QStringLiteral("-screen.png"))));
     }
 
     // Several windows as they lie on the screen together, each at its place.
