@@ -1,4 +1,5 @@
 #include "gemmarium.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
@@ -72,6 +73,13 @@ private slots:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         snap(&launcher, QStringLiteral("launcher"));
+        frmAbout about(&launcher);
+        about.show();
+        snap(&about, QStringLiteral("about-box"));
+        about.close();
+        child<QAbstractButton>(&launcher, QStringLiteral("cmdMDIDonate"))->click();
+        snap(Sub_Programs::instance(SubWindow::Donation), QStringLiteral("donation"));
+        Sub_Programs::instance(SubWindow::Donation)->close();
 
         child<QAbstractButton>(&launcher, QStringLiteral("cmdSelectOption_2"))->click();
         QWidget* entry = Sub_Programs::instance(SubWindow::Entry);
