@@ -27,6 +27,7 @@ QScrollArea* Scroll_Body(QWidget* body)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setFocusPolicy(Qt::NoFocus);
+    area->setStyleSheet(QStringLiteral("QScrollArea::corner { background: #0b1028; }"));
     area->verticalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->horizontalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->setSizePolicy(body->sizePolicy());
