@@ -404,6 +404,27 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    void everyWindowHasOneLook()
+    {
+        QStringList faults;
+        Visit_Every_Window([&](const WindowView& view) {
+            if (auto* bar = view.window->findChild<QMenuBar*>(); bar && bar->isVisible() &&
+                luminance(bar->grab().toImage().pixel(bar->width() - 2, bar->height() / 2)) > 0.2)
+                faults << view.name + QStringLiteral(": light menu bar");
+            for (LinkLabel* link : view.window->findChildren<LinkLabel*>())
+                if (!qobject_cast<CaptionLabel*>(link) && !link->font().underline())
+                    faults << view.name + QStringLiteral(": ") + link->objectName() + QStringLiteral(" is not underlined");
+            for (QAbstractScrollArea* box : view.window->findChildren<QAbstractScrollArea*>())
+                if (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || box->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+                    faults << view.name + QStringLiteral(": ") + box->objectName() + QStringLiteral(" always shows a scroll bar");
+        });
+        withDialog([] { Every_Prompt[0].second(nullptr); }, [&](QWidget* box) {
+            if (box->width() < box->fontMetrics().horizontalAdvance(Program_Title) + 160)
+                faults << QStringLiteral("a message box is too narrow for its title");
+        });
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
     void standardShortcuts()
     {
         ScriptedPrompts prompts;
