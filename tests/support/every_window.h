@@ -25,21 +25,15 @@ using View_Visitor = std::function<void(const WindowView&)>;
 inline void Visit_Pages(const WindowView& view, const View_Visitor& visit)
 {
     visit(view);
-    for (QTabWidget* tabs : view.window->findChildren<QTabWidget*>()) {
-        for (int page = 1; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            visit({view.window, view.name + QStringLiteral(" tab %1").arg(page), view.subProgram});
-        }
-        tabs->setCurrentIndex(0);
-    }
+    // The tabs' own page stacks turn with their tabs.
     for (QStackedWidget* stack : view.window->findChildren<QStackedWidget*>()) {
-        if (qobject_cast<QTabWidget*>(stack->parentWidget()))
-            continue;
+        auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget());
+        const auto turnTo = [&](int page) { tabs ? tabs->setCurrentIndex(page) : stack->setCurrentIndex(page); };
         for (int page = 1; page < stack->count(); ++page) {
-            stack->setCurrentIndex(page);
+            turnTo(page);
             visit({view.window, view.name + QStringLiteral(" page %1").arg(page), view.subProgram});
         }
-        stack->setCurrentIndex(0);
+        turnTo(0);
     }
 }
 
@@ -58,9 +52,7 @@ inline void Visit_Every_Window(const View_Visitor& visit)
         QVERIFY(QTest::qWaitForWindowExposed(window));
         Visit_Pages({window, name, subProgram}, visit);
     };
-    const auto press = [&](QWidget* window, const char* button) {
-        Find_Control<QAbstractButton>(window, QString::fromLatin1(button))->click();
-    };
+    const auto press = [](QWidget* window, const char* button) { Find_Control<QAbstractButton>(window, button)->click(); };
     Visit_Pages({&launcher, QStringLiteral("launcher"), false}, visit);
 
     press(&launcher, "cmdSelectOption_0");
