@@ -37,7 +37,8 @@ function(zev_folder folder)
   endif()
 endfunction()
 
-# One test executable per tests/<folder>/test_*.cpp, run headless through CTest.
+# One test executable per tests/<folder>/test_*.cpp, run headless through CTest on a screen of a
+# common desktop size (tests/support/screens/).
 # Window tests (test_frm*.cpp) link the whole program, so the launcher and every window are there;
 # the others link only their folder's logic.
 function(zev_tests folder)
@@ -53,7 +54,7 @@ function(zev_tests folder)
     endif()
     add_test(NAME ${folder}/${stem} COMMAND ${target})
     set_tests_properties(${folder}/${stem} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZEV_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/screens/1366x768.json;ZEV_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
         TIMEOUT 600)
   endforeach()
 endfunction()

@@ -6,6 +6,7 @@
 #include "gemology/frmGemologyMain.h"
 #include "gemology/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
+#include "shell/drawing_icon.h"
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
 #include "shell/sub_programs.h"
@@ -27,6 +28,8 @@ void Set_Program_Identity()
     QApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationName(QStringLiteral("Zev Gemmarium"));
     QApplication::setApplicationVersion(QStringLiteral("1.30"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillmere.ZevGemmarium"));
+    QApplication::setWindowIcon(Drawing_Icon("app/icon"));
 }
 
 int Run_Program()

@@ -3,6 +3,7 @@
 #include "divination/crystal_draw.h"
 #include "divination/divination_crystals.h"
 #include "divination/divination_pictures.h"
+#include "shell/screen_fit.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
@@ -30,6 +31,7 @@ frmCrystalDivinationMain::frmCrystalDivinationMain(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmCrystalDivinationMain)
 {
     ui->setupUi(this);
+    Scroll_Body(centralWidget());
     connect(ui->picCrystal, &PictureBox::clicked, this, &frmCrystalDivinationMain::picCrystal_Click);
     connect(ui->cmdRefresh, &QPushButton::clicked, this, &frmCrystalDivinationMain::cmdRefresh_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalDivinationMain::mnuExit_Click);

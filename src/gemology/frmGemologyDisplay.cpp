@@ -1,6 +1,7 @@
 #include "gemology/frmGemologyDisplay.h"
 
 #include "gemology/gemology_pictures.h"
+#include "shell/screen_fit.h"
 #include "shell/clipboard_guard.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
@@ -43,6 +44,7 @@ frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmGemologyDisplay)
 {
     ui->setupUi(this);
+    Scroll_Body(centralWidget());
     for (QPlainTextEdit* box : {ui->txtBirthStoneAbout, ui->txtSunSignAbout, ui->txtMoonSignAbout})
         ClipboardGuard::protect(box);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologyDisplay::cmdPrint_Click);

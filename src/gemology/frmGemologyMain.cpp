@@ -5,6 +5,7 @@
 #include "gemology/place_search.h"
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
+#include "shell/screen_fit.h"
 #include "shell/page_links.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
@@ -74,6 +75,7 @@ void Open_Search_Page(const QString& searchText, const QUrl& /*pageAddress*/)
 frmGemologyMain::frmGemologyMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmGemologyMain)
 {
     ui->setupUi(this);
+    Scroll_Body(centralWidget());
     for (QLineEdit* field : {ui->txtName, ui->txtLatD, ui->txtLatM, ui->txtLonD, ui->txtLonM})
         field->installEventFilter(this);
     connect(ui->cmdRashi, &QPushButton::clicked, this, &frmGemologyMain::cmdRashi_Click);

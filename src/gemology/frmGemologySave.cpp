@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -80,6 +82,8 @@ frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
     ClipboardGuard::protect(ui->RTB);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmGemologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologySave::cmdPrint_Click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, ui->cmdSave, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, ui->cmdPrint, &QPushButton::click);
     Connect_Vendor_Links(this);
     Form_Load();
 }
@@ -105,6 +109,14 @@ void frmGemologySave::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     QDialog::closeEvent(event);
+}
+
+// The report box scrolls to its insertion point, the end, when it is first shown; the reader
+// starts at the report's first line, and the insertion point stays where it is.
+void frmGemologySave::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ui->RTB->verticalScrollBar()->setValue(0);
 }
 
 void frmGemologySave::Build_Report()

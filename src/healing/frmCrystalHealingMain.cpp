@@ -4,6 +4,7 @@
 #include "healing/healing_entry_links.h"
 #include "healing/healing_pictures.h"
 #include "healing/stone_in_readings.h"
+#include "shell/screen_fit.h"
 #include "shell/clipboard_guard.h"
 #include "shell/drawing_icon.h"
 #include "shell/prompts.h"
@@ -80,6 +81,7 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
         {ui->cboIllness, EntryKind::MentalIllness, ui->picSearchByIllness, &frmCrystalHealingMain::cboIllness_Click},
         {ui->cboOrgans, EntryKind::Organ, ui->picSearchByOrgan, &frmCrystalHealingMain::cboOrgans_Click},
     }};
+    Scroll_Body(centralWidget());
     for (int index = 0; index <= 3; ++index) {
         optSearch->addButton(findChild<QRadioButton*>(QStringLiteral("optSearch_%1").arg(index)), index);
         auto* back = findChild<QPushButton*>(QStringLiteral("cmdBack_%1").arg(index));

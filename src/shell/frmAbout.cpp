@@ -1,5 +1,6 @@
 #include "shell/frmAbout.h"
 
+#include "shell/screen_fit.h"
 #include "shell/vendor_links.h"
 #include "ui_frmAbout.h"
 
@@ -14,6 +15,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui(new Ui::frmAbout)
 frmAbout::~frmAbout()
 {
     delete ui;
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Keep_On_Screen(this);
 }
 
 void frmAbout::cmdOK_Click()

@@ -10,6 +10,11 @@ public:
     explicit frmAbout(QWidget* parent = nullptr);
     ~frmAbout() override;
 
+protected:
+    // Centred on the window that asks, but never beyond the screen's edge (the docked launcher
+    // lies at the bottom of the screen).
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void cmdOK_Click();
 

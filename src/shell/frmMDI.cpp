@@ -4,12 +4,14 @@
 #include "shell/link_label.h"
 #include "shell/page_links.h"
 #include "shell/picture_box.h"
+#include "shell/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "ui_frmMDI.h"
 
 #include <QCloseEvent>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QStyle>
 
 namespace {
@@ -61,6 +63,7 @@ frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
         connect(label, &CaptionLabel::clicked, this, [this, index] { lblCaption_Click(index); });
         connect(label, &CaptionLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
     }
+    welcomeScroll = Scroll_Body(ui->picMain);
     ui->picMain->setMouseTracking(true);
     ui->picMain->installEventFilter(this);
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
@@ -88,9 +91,40 @@ void frmMDI::MDIForm_Load()
     ui->imgIconLeft->showDrawing("app/icon");
     ui->imgIconRight->showDrawing("app/icon");
     const QCursor pointer(Render_Drawing("app/pointer", 32), 4, 2);
-    for (int index = 3; index <= 5; ++index)
+    for (int index = 3; index <= 5; ++index) {
         caption(index)->setCursor(pointer);
+        caption(index)->setFocusPolicy(Qt::StrongFocus);
+    }
     Welcome_Panel::attach(ui->picMain);
+    Fit_Into(this, Screen_Area(this));
+}
+
+// While a sub-program is open the launcher is only its three strips, docked at the bottom of the
+// screen where the sub-program windows, placed at the top, leave it visible; when the welcome
+// panel returns, so does the launcher's size and place.
+void frmMDI::followWelcomePanel()
+{
+    const bool dock = ui->picMain->isHidden();
+    if (dock == docked)
+        return;
+    docked = dock;
+    welcomeScroll->setVisible(!dock);
+    if (!dock) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setGeometry(undockedGeometry);
+        return;
+    }
+    undockedGeometry = geometry();
+    ui->centralWidget->layout()->activate();
+    layout()->activate();
+    setFixedSize(sizeHint());
+    const QRect area = Screen_Area(this);
+    const QSize frame = frameGeometry().size();
+    move(area.x() + (area.width() - frame.width()) / 2, area.y() + area.height() - frame.height());
+    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
+        if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
+            Sub_Programs::placeAtTopCentre(window);
 }
 
 void frmMDI::cmdSelectOption_Click(int index)
@@ -125,6 +159,8 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
+    if (watched == ui->picMain && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent))
+        followWelcomePanel();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 
 namespace Ui { class frmMDI; }
 class CaptionLabel;
+class QScrollArea;
 
 // The launcher: banner, the three sub-program buttons, the welcome panel and the bottom strip.
 // It keeps at most one sub-program open, and closing it ends the program.
@@ -31,6 +32,10 @@ private slots:
 private:
     void MDIForm_Load();
     void MDIForm_Unload();
+    void followWelcomePanel();
 
     Ui::frmMDI* ui;
+    QScrollArea* welcomeScroll = nullptr;
+    bool docked = false;
+    QRect undockedGeometry;
 };

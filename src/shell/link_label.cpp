@@ -1,5 +1,7 @@
 #include "shell/link_label.h"
 
+#include "shell/accessible_controls.h"
+
 #include <QMouseEvent>
 
 namespace {
@@ -11,7 +13,25 @@ bool isLeftClickInside(const QWidget* widget, const QMouseEvent* event)
 
 LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent)
 {
+    Install_Accessible_Controls();
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (!Is_Press_Key(event)) {
+        WrappedLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    WrappedLabel::paintEvent(event);
+    Paint_Focus_Ring(this);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -27,6 +47,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 CaptionLabel::CaptionLabel(QWidget* parent) : LinkLabel(parent)
 {
     unsetCursor();
+    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
 }
 

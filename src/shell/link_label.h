@@ -3,7 +3,8 @@
 
 #include <QFrame>
 
-// A label that acts as a link: it reports a left-button click and shows the hand pointer.
+// A label that acts as a link: it reports a left-button click, or Space or Enter while it has the
+// focus, and shows the hand pointer. It takes the focus by Tab and by click, with a focus ring.
 class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
@@ -14,10 +15,13 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A label that reports clicks and every mouse movement over it, with the ordinary pointer
-// unless a window gives it another (the launcher's captions).
+// unless a window gives it another (the launcher's captions). It takes no focus unless a window
+// makes it a link that does.
 class CaptionLabel : public LinkLabel {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "shell/picture_box.h"
 
+#include "shell/accessible_controls.h"
 #include "shell/prerendered_pictures.h"
 
 #include <QGuiApplication>
@@ -44,7 +45,10 @@ void paintDrawing(QPainter& painter, QSvgRenderer& renderer, const QRectF& area)
 }
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    Install_Accessible_Controls();
+}
 
 void PictureBox::showPicture(const PictureCatalogue& catalogue, int position)
 {
@@ -71,6 +75,17 @@ void PictureBox::paintEvent(QPaintEvent*)
     const QPixmap picture = Fitted_Drawing(current, size(), devicePixelRatioF());
     if (!picture.isNull())
         QPainter(this).drawPixmap(0, 0, picture);
+    Paint_Focus_Ring(this);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!Is_Press_Key(event) || !isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

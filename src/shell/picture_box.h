@@ -9,7 +9,8 @@ class QImage;
 class QPixmap;
 
 // Shows one drawing of the picture set, scaled to fit the box and drawn afresh at the box's
-// size, so it is crisp at any size. An empty box shows nothing.
+// size, so it is crisp at any size. An empty box shows nothing. A box that takes the focus can be
+// pressed with Space or Enter, as a click does, and shows a focus ring.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString current;

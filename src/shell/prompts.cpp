@@ -4,24 +4,41 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <QWindow>
 
 namespace {
 
-// Message boxes belong to the window that asks, whose style sheet they would inherit; they carry
-// their own so every box reads the same, light text on the program's deep blue.
+// Message boxes carry their own style sheet so every box reads the same, light text on the
+// program's deep blue; the text is wide enough for the box's title to show whole.
 const QString Message_Box_Style = QStringLiteral(
     "QMessageBox { background: #111936; }"
     "QMessageBox QLabel { color: #f0eef8; font-size: 10pt; }"
+    "QMessageBox QLabel#qt_msgbox_label { min-width: 240px; }"
     "QMessageBox QPushButton { background: #2a3566; color: white; border: 1px solid #6f7fc7;"
     " border-radius: 6px; padding: 5px 20px; min-width: 60px; }"
     "QMessageBox QPushButton:hover { background: #3a4a8a; }");
+
+// Every dialog is made without a parent widget, so it takes nothing of the asking window's style
+// sheet: a dark window background under the desktop's text colour would leave it unreadable.
+// It still belongs to the asking window: it stays above it and blocks the program while open.
+void belongTo(QDialog& dialog, QWidget* asking)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (!asking)
+        return;
+    dialog.winId();
+    if (QWindow* owner = asking->window()->windowHandle())
+        dialog.windowHandle()->setTransientParent(owner);
+}
 
 class DialogPrompts final : public Prompts {
 public:
     void showMessage(QWidget* parent, const QString& text, Icon icon) override
     {
         QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                        Program_Title, text, QMessageBox::Ok, parent);
+                        Program_Title, text, QMessageBox::Ok);
+        belongTo(box, parent);
         box.setStyleSheet(Message_Box_Style);
         box.exec();
     }
@@ -29,14 +46,17 @@ public:
     bool askYesNo(QWidget* parent, const QString& text) override
     {
         QMessageBox box(QMessageBox::Information, Program_Title, text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
+                        QMessageBox::Yes | QMessageBox::No);
+        belongTo(box, parent);
         box.setStyleSheet(Message_Box_Style);
         return box.exec() == QMessageBox::Yes;
     }
 
     QString askSavePath(QWidget* parent, const SaveRequest& request) override
     {
-        QFileDialog dialog(parent, Program_Title, QString(), request.filter);
+        QFileDialog dialog(nullptr, Program_Title,
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), request.filter);
+        belongTo(dialog, parent);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
@@ -47,7 +67,8 @@ public:
 
     bool askPrinter(QWidget* parent, QPrinter& printer, bool hasSelection) override
     {
-        QPrintDialog dialog(&printer, parent);
+        QPrintDialog dialog(&printer);
+        belongTo(dialog, parent);
         dialog.setWindowTitle(Program_Title);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);

@@ -1,8 +1,10 @@
 #include "shell/sub_programs.h"
 
+#include "shell/screen_fit.h"
+
 #include <QApplication>
 #include <QPointer>
-#include <QScreen>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -44,6 +46,21 @@ QPointer<QWidget>& welcomePanel()
     return panel;
 }
 
+// The screen's available area, less the band at its bottom where the launcher lies docked while
+// its welcome panel is hidden, so a sub-program window never covers the launcher's strips.
+QRect subProgramArea(const QWidget* window)
+{
+    QRect area = Screen_Area(window);
+    const QWidget* panel = welcomePanel();
+    if (!panel || !panel->isHidden())
+        return area;
+    const QWidget* launcher = panel->window();
+    const int launcherTop = launcher->frameGeometry().top();
+    if (launcher != window && launcher->isVisible() && launcherTop > area.top())
+        area.setBottom(std::min(area.bottom(), launcherTop - 1));
+    return area;
+}
+
 }  // namespace
 
 void Sub_Programs::setFactory(SubWindow kind, Factory factory)
@@ -82,10 +99,10 @@ void Sub_Programs::closeAll()
 
 void Sub_Programs::placeAtTopCentre(QWidget* window)
 {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect area = subProgramArea(window);
+    if (area.isEmpty())
         return;
-    const QRect area = screen->availableGeometry();
+    Fit_Into(window, area);
     window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2, area.y());
 }
 

@@ -24,7 +24,8 @@ QWidget* obtain(SubWindow kind);
 // display, entry, report, and the display once more.
 void closeAll();
 
-// Places a window with its left edge at (screen width - window width) / 2 and its top at 0.
+// Places a window with its left edge at (screen width - window width) / 2 and its top at 0,
+// first making it no taller and no wider than the screen above the docked launcher.
 void placeAtTopCentre(QWidget* window);
 
 }  // namespace Sub_Programs

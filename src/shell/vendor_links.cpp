@@ -50,7 +50,10 @@ void Connect_Vendor_Links(QWidget* window)
 
     for (const VendorLink& link : Label_Links) {
         const QString key = QString::fromLatin1(link.pageKey);
-        for (LinkLabel* label : window->findChildren<LinkLabel*>(QString::fromLatin1(link.control)))
+        for (LinkLabel* label : window->findChildren<LinkLabel*>(QString::fromLatin1(link.control))) {
             QObject::connect(label, &LinkLabel::clicked, window, [key] { Open_Page(key); });
+            label->setAccessibleDescription(QStringLiteral("Opens %1 in the web browser")
+                                                .arg(Page_Address(key).toDisplayString()));
+        }
     }
 }

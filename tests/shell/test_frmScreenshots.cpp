@@ -1,25 +1,31 @@
 #include "gemmarium.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "support/desktop_palettes.h"
 #include "support/find_control.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QtTest>
 
 // Walks through every window the way a user would and keeps a picture of each view in
-// <build>/screenshots/, so a person can look at them all after a change.
+// <build>/screenshots/, so a person can look at them all after a change. With ZEV_SCREENSHOTS
+// set (for example "1024x600-dark"), the pictures go into a folder of that name, and "dark" in
+// it puts a dark desktop palette in force first. On a real X11 screen each view is also kept as
+// the whole screen shows it.
 class TestScreenshots : public QObject {
     Q_OBJECT
 
 private:
-    QDir folder{QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots")};
+    QDir folder{QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots/") + qEnvironmentVariable("ZEV_SCREENSHOTS")};
 
     void snap(QWidget* window, const QString& name)
     {
@@ -27,6 +33,24 @@ private:
         const QImage image = window->grab().toImage();
         QVERIFY2(!image.isNull() && image.width() >= 400 && image.height() >= 300, qPrintable(name));
         QVERIFY2(image.width() <= 1280 && image.height() <= 800, qPrintable(name + QStringLiteral(" is larger than 1280x800")));
+        QVERIFY(image.save(folder.filePath(name + QStringLiteral(".png"))));
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))  // the whole screen, as the user sees it
+            QVERIFY(window->screen()->grabWindow(0).save(folder.filePath(name + QStringLiteral("-screen.png"))));
+    }
+
+    // Several windows as they lie on the screen together, each at its place.
+    void snapTogether(const QList<QWidget*>& windows, const QString& name)
+    {
+        QTest::qWait(20);
+        QRect shown;
+        for (const QWidget* window : windows)
+            shown |= window->frameGeometry();
+        QImage image(shown.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        for (QWidget* window : windows)
+            painter.drawPixmap(window->geometry().topLeft() - shown.topLeft(), window->grab());
+        painter.end();
         QVERIFY(image.save(folder.filePath(name + QStringLiteral(".png"))));
     }
 
@@ -38,6 +62,8 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         Register_Windows();
+        if (qEnvironmentVariable("ZEV_SCREENSHOTS").contains(QStringLiteral("dark")))
+            QApplication::setPalette(Dark_Desktop_Palette());
         QVERIFY(folder.mkpath(QStringLiteral(".")));
     }
 
@@ -47,6 +73,13 @@ private slots:
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
         snap(&launcher, QStringLiteral("launcher"));
+        frmAbout about(&launcher);
+        about.show();
+        snap(&about, QStringLiteral("about-box"));
+        about.close();
+        child<QAbstractButton>(&launcher, QStringLiteral("cmdMDIDonate"))->click();
+        snap(Sub_Programs::instance(SubWindow::Donation), QStringLiteral("donation"));
+        Sub_Programs::instance(SubWindow::Donation)->close();
 
         child<QAbstractButton>(&launcher, QStringLiteral("cmdSelectOption_2"))->click();
         QWidget* entry = Sub_Programs::instance(SubWindow::Entry);
@@ -94,7 +127,7 @@ private slots:
         snap(divination, QStringLiteral("divination-drawn"));
         Random_Source::setForTesting({});
 
-        snap(&launcher, QStringLiteral("launcher-with-sub-program"));
+        snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
         Sub_Programs::closeAll();
     }
 };

@@ -1,0 +1,69 @@
+#include "shell/screen_fit.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+// The body's scroll bars in the windows' deep blue, whatever the desktop's theme.
+const QString Body_Scroll_Bar_Style = QStringLiteral(
+    "QScrollBar { background: #0b1028; border: none; }"
+    "QScrollBar:vertical { width: 12px; } QScrollBar:horizontal { height: 12px; }"
+    "QScrollBar::handle { background: #3b4a8f; border-radius: 4px; margin: 2px; }"
+    "QScrollBar::handle:vertical { min-height: 28px; } QScrollBar::handle:horizontal { min-width: 28px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+}  // namespace
+
+QScrollArea* Scroll_Body(QWidget* body)
+{
+    QWidget* holder = body->parentWidget();
+    auto* area = new QScrollArea;
+    area->setObjectName(body->objectName() + QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setStyleSheet(QStringLiteral("QScrollArea::corner { background: #0b1028; }"));
+    area->verticalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
+    area->horizontalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
+    area->setSizePolicy(body->sizePolicy());
+    auto* window = qobject_cast<QMainWindow*>(holder);
+    if (window && window->centralWidget() == body) {
+        window->takeCentralWidget();
+        window->setCentralWidget(area);
+    } else if (holder && holder->layout()) {
+        delete holder->layout()->replaceWidget(body, area);
+    }
+    area->setWidget(body);
+    return area;
+}
+
+void Fit_Into(QWidget* window, const QRect& area)
+{
+    window->winId();  // a window that has its native window knows the size of its frame
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    const QSize fitted = window->size().boundedTo(room);
+    if (fitted != window->size())
+        window->resize(fitted.expandedTo(window->minimumSize()));
+}
+
+void Keep_On_Screen(QWidget* window)
+{
+    const QRect area = Screen_Area(window);
+    const QRect frame = window->frameGeometry();
+    const int left = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        window->move(left, top);
+}
+
+QRect Screen_Area(const QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
