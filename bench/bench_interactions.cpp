@@ -42,7 +42,8 @@ frmMDI& launcher()
     static frmMDI* window = [] {
         auto* made = new frmMDI;
         made->show();
-        QTest::qWaitForWindowExposed(made);
+        if (!QTest::qWaitForWindowExposed(made))
+            qFatal("the launcher was never shown");
         return made;
     }();
     return *window;

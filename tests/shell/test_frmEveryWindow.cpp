@@ -345,7 +345,8 @@ private slots:
     void reportSavesPrintsAndClosesByItsShortcutsAndOpensAtItsFirstLine()
     {
         ScriptedPrompts prompts;
-        ReportTexts texts{QStringLiteral("Garnet")};
+        ReportTexts texts;
+        texts.birthStone = QStringLiteral("Garnet");
         texts.birthStoneText = texts.sunText = texts.moonText = QStringLiteral("A long description. ").repeated(150);
         frmGemologySave report(texts);
         report.show();
