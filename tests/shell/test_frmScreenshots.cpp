@@ -1,4 +1,5 @@
 #include "gemmarium.h"
+#include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
@@ -90,6 +91,11 @@ private slots:
 
         snap(&launcher, QStringLiteral("launcher-with-sub-program"));
         Sub_Programs::closeAll();
+
+        frmAbout about(&launcher);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        snap(&about, QStringLiteral("about"));
     }
 };
 
