@@ -129,11 +129,6 @@ private slots:
 
         snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
         Sub_Programs::closeAll();
-
-        frmAbout about(&launcher);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        snap(&about, QStringLiteral("about"));
     }
 };
 
