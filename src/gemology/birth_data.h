@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // One person's birth details as the entry window collects them, after validation. The
 // latitude, the North/South choice, the seconds and the place names are collected and checked
@@ -27,4 +28,11 @@ struct BirthData {
     bool east = true;
     std::int16_t zoneIndex = Zone_Default_Position;  // position in the time-zone list
     bool daylightSaving = false;
+
+    // The zone of the birth moment, when the place was chosen from the atlas.
+    bool zoneFromAtlas = false;
+    QString zoneName;  // how the birth time's zone is named in the reading ("CEST"); may be empty
+    // The exact offset east of Greenwich, in minutes, where no row of the zone list gives it;
+    // it then replaces the row and the daylight-saving flag.
+    std::optional<std::int16_t> exactZoneMinutes;
 };
