@@ -1,6 +1,7 @@
 #include "gemology/place_index.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -124,4 +125,44 @@ std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const
     for (std::size_t at = 0; at < kept; ++at)
         found.push_back(static_cast<int>(matches[at].place));
     return found;
+}
+
+ArcMinutes Arc_Minutes_Of(double degrees)
+{
+    const long total = std::lround(std::fabs(degrees) * 60.0);
+    ArcMinutes arc;
+    arc.degrees = static_cast<int>(total / 60);
+    arc.minutes = static_cast<int>(total % 60);
+    arc.negative = degrees < 0 && total > 0;
+    return arc;
+}
+
+QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<int>& found)
+{
+    QStringList texts;
+    for (const int at : found) {
+        const AtlasPlace& place = index.places()[static_cast<std::size_t>(at)];
+        QStringList parts{place.name};
+        if (!place.state.isEmpty())
+            parts.append(place.state);
+        if (!place.country.isEmpty())
+            parts.append(place.country);
+        texts.append(parts.join(QStringLiteral(", ")));
+    }
+    const QStringList plain = texts;
+    for (qsizetype at = 0; at < texts.size(); ++at) {
+        if (plain.count(plain[at]) < 2)
+            continue;
+        const AtlasPlace& place = index.places()[static_cast<std::size_t>(found[static_cast<std::size_t>(at)])];
+        const ArcMinutes latitude = Arc_Minutes_Of(place.latitude);
+        const ArcMinutes longitude = Arc_Minutes_Of(place.longitude);
+        texts[at] += QStringLiteral(" (%1°%2′ %3, %4°%5′ %6)")
+                         .arg(latitude.degrees)
+                         .arg(latitude.minutes, 2, 10, QLatin1Char('0'))
+                         .arg(QChar(latitude.negative ? u'S' : u'N'))
+                         .arg(longitude.degrees)
+                         .arg(longitude.minutes, 2, 10, QLatin1Char('0'))
+                         .arg(QChar(longitude.negative ? u'W' : u'E'));
+    }
+    return texts;
 }

@@ -2,6 +2,7 @@
 #include "gemology/atlas_place.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
@@ -38,3 +39,16 @@ private:
     std::vector<std::u16string> foldedNames_;
     std::vector<WordStart> wordStarts_;  // sorted by the folded name from the word on
 };
+
+// A position in degrees as whole degrees and minutes of arc, rounded to the nearest minute.
+struct ArcMinutes {
+    int degrees = 0;
+    int minutes = 0;
+    bool negative = false;  // South or West
+    int signedMinutes() const { return (negative ? -1 : 1) * (degrees * 60 + minutes); }
+};
+ArcMinutes Arc_Minutes_Of(double degrees);
+
+// How the place list shows each place found: "City, State, Country", and where two places
+// found read alike, their coordinates after it.
+QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<int>& found);

@@ -96,6 +96,11 @@ QString Place_Zone_Text_By_Hand(const QString& place)
                           "set them.").arg(place);
 }
 
+QString Place_Zone_Text_Without_Date(const QString& place)
+{
+    return QStringLiteral("%1: choose a day that the month has, and the zone of the birth moment is found.").arg(place);
+}
+
 QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone)
 {
     switch (zone.kind) {

@@ -22,6 +22,7 @@ QString Zone_Clock_Name(const ZoneClock& clock);
 // What the label under the zone frame says the reading will use.
 QString Place_Zone_Text_Without_Place();
 QString Place_Zone_Text_By_Hand(const QString& place);
+QString Place_Zone_Text_Without_Date(const QString& place);
 QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone);
 
 // The refusal of a local time that the clocks skipped, and the question for one they repeated,

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -32,6 +33,19 @@ public:
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setStyleSheet(Message_Box_Style);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    Answer askWhich(QWidget* parent, const QString& text, const QString& first, const QString& second) override
+    {
+        QMessageBox box(QMessageBox::Question, Program_Title, text, QMessageBox::NoButton, parent);
+        box.setStyleSheet(Message_Box_Style);
+        QAbstractButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+        QAbstractButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == firstButton    ? Answer::First
+               : box.clickedButton() == secondButton ? Answer::Second
+                                                     : Answer::None;
     }
 
     QString askSavePath(QWidget* parent, const SaveRequest& request) override
