@@ -102,7 +102,7 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     lstPlaces->setWidget(ui->txtMCity);
     lstPlaces->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     lstPlaces->setMaxVisibleItems(12);
-    lstPlaces->popup()->setObjectName(QStringLiteral("lstPlaces"));
+    lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
     connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
     connect(lstPlaces, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &frmGemologyMain::lstPlaces_Activated);
@@ -380,7 +380,7 @@ void frmGemologyMain::showPlaceZone()
         return;
     }
     const ZoneAtMoment zone = Zone_At_Moment(chosenPlace->zoneId, moment->date, moment->time);
-    if (zone.kind == ZoneAtMoment::Kind::once) {
+    if (!zone.clocks.empty()) {  // of a repeated time, the earlier clock until the reading asks
         const ZoneChoice choice = Zone_Choice(zone.clocks.front(), moment->longitudeMinutes);
         if (choice.row)
             ui->cmbTimeZone->setCurrentIndex(*choice.row);
