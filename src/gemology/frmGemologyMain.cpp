@@ -17,6 +17,7 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QListView>
 #include <QStandardItemModel>
 
 #include <algorithm>
@@ -103,6 +104,8 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     lstPlaces->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     lstPlaces->setMaxVisibleItems(12);
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
+    if (auto* rows = qobject_cast<QListView*>(lstPlaces->popup()))
+        rows->setUniformItemSizes(true);  // one row's size serves for all: no measuring each keystroke
     connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
     connect(lstPlaces, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &frmGemologyMain::lstPlaces_Activated);
