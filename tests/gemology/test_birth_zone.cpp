@@ -157,7 +157,7 @@ void TestBirthZone::labelSaysWhatTheReadingUses()
 
 void TestBirthZone::unknownZoneFallsBackToTheList()
 {
-    for (const QByteArray zone : {QByteArray(), QByteArray("Mars/Olympus_Mons"), QByteArray("../../etc/passwd")})
+    for (const QByteArray& zone : {QByteArray(), QByteArray("Mars/Olympus_Mons"), QByteArray("../../etc/passwd")})
         QCOMPARE(Zone_At_Moment(zone, QDate(2000, 1, 1), QTime(12, 0)).kind, Kind::unknownZone);
 }
 
