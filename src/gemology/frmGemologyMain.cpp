@@ -403,9 +403,7 @@ bool frmGemologyMain::takePlaceZone(BirthData& birth)
         return true;
     if (zoneByHand) {
         birth.zoneFromAtlas = true;
-        birth.zoneName = Zone_Row_Abbreviation(birth.zoneIndex);
-        if (birth.daylightSaving)
-            birth.zoneName += QStringLiteral(" with daylight saving");
+        birth.zoneName = Hand_Zone_Name(birth.zoneIndex, birth.daylightSaving);
         return true;
     }
     const ZoneAtMoment zone = Zone_At_Moment(chosenPlace->zoneId, moment->date, moment->time);

@@ -84,6 +84,12 @@ QString Zone_Clock_Name(const ZoneClock& clock)
     return named ? clock.abbreviation : QString();
 }
 
+QString Hand_Zone_Name(int row, bool daylightSaving)
+{
+    const QString name = Zone_Row_Abbreviation(row);
+    return daylightSaving ? name + QStringLiteral(" with daylight saving") : name;
+}
+
 QString Place_Zone_Text_Without_Place()
 {
     return QStringLiteral("The reading uses the zone and the daylight-saving box as you set them. Choose the birth "

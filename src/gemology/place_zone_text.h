@@ -18,6 +18,8 @@ QString Utc_Offset_Text(int offsetMinutes);
 // How a zone clock is named for the user: its abbreviation, "local mean time", or nothing
 // where the zone data write it as a number.
 QString Zone_Clock_Name(const ZoneClock& clock);
+// A zone row and box set by hand, named the same way: "CET with daylight saving".
+QString Hand_Zone_Name(int row, bool daylightSaving);
 
 // What the label under the zone frame says the reading will use.
 QString Place_Zone_Text_Without_Place();
