@@ -133,21 +133,26 @@ QString Skipped_Time_Message(const PlaceMoment& moment, const ZoneAtMoment& zone
 
 QString Repeated_Time_Question(const PlaceMoment& moment, const ZoneAtMoment& zone)
 {
-    return QStringLiteral("On %1 the clocks in %2 went back %3, so %4 happened twice there. Which one was the time "
-                          "of birth?")
-        .arg(Date_Text(moment.date), moment.place, Change_Text(zone), Clock_Text(moment.time));
+    const auto clockText = [&](std::size_t which) {
+        const ZoneClock& clock = zone.clocks.at(which);
+        QString name = Zone_Clock_Name(clock);
+        if (!name.isEmpty())
+            name += QStringLiteral(", ");
+        return QStringLiteral("%1 (%2%3)")
+            .arg(clock.daylightSeconds != 0 ? QStringLiteral("in daylight saving time") : QStringLiteral("in standard time"),
+                 name, Utc_Offset_Text(clock.offsetSeconds / 60));
+    };
+    return QStringLiteral("On %1 the clocks in %2 went back %3, so %4 happened twice there: first %5, then %6. "
+                          "Which one was the time of birth?")
+        .arg(Date_Text(moment.date), moment.place, Change_Text(zone), Clock_Text(moment.time), clockText(0),
+             clockText(1));
 }
 
 QString Repeated_Time_Answer(const ZoneAtMoment& zone, int which)
 {
-    const ZoneClock& clock = zone.clocks.at(static_cast<std::size_t>(which));
-    QString name = Zone_Clock_Name(clock);
-    if (!name.isEmpty())
-        name += u' ';
-    return QStringLiteral("%1, in %2: %3(%4)")
-        .arg(which == 0 ? QStringLiteral("The first") : QStringLiteral("The second"),
-             clock.daylightSeconds != 0 ? QStringLiteral("daylight saving time") : QStringLiteral("standard time"),
-             name, Utc_Offset_Text(clock.offsetSeconds / 60));
+    const QString name = Zone_Clock_Name(zone.clocks.at(static_cast<std::size_t>(which)));
+    const QString answer = which == 0 ? QStringLiteral("The first") : QStringLiteral("The second");
+    return name.isEmpty() ? answer : QStringLiteral("%1 (%2)").arg(answer, name);
 }
 
 QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours)

@@ -39,9 +39,13 @@ public:
     {
         QMessageBox box(QMessageBox::Question, Program_Title, text, QMessageBox::NoButton, parent);
         box.setStyleSheet(Message_Box_Style);
-        QAbstractButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
-        QAbstractButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
+        QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+        QPushButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
+        // The box sizes its buttons before the style sheet's padding counts; answers are longer
+        // than "OK", so they get room for their whole text.
+        for (QPushButton* button : {firstButton, secondButton})
+            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
         box.exec();
         return box.clickedButton() == firstButton    ? Answer::First
                : box.clickedButton() == secondButton ? Answer::Second
