@@ -304,13 +304,15 @@ void frmGemologyMain::showPlaceList(const QString& text)
         return;
     }
     const QStringList texts = Place_List_Texts(*index, found);
-    placeItems->clear();
+    QList<QStandardItem*> items;
     for (std::size_t at = 0; at < found.size(); ++at) {
         auto* item = new QStandardItem(texts[static_cast<qsizetype>(at)]);
         item->setData(found[at], Place_Role);
         item->setEditable(false);
-        placeItems->appendRow(item);
+        items.append(item);
     }
+    placeItems->clear();
+    placeItems->appendColumn(items);  // the list changes once, not once per place
     lstPlaces->complete();
     lstPlaces->popup()->setCurrentIndex(lstPlaces->completionModel()->index(0, 0));
 }
