@@ -140,6 +140,13 @@ private slots:
         snap(entry, QStringLiteral("gemology-zone-twice"));
         QTest::mouseClick(child<QCheckBox>(entry, QStringLiteral("chkDST")), Qt::LeftButton);
         snap(entry, QStringLiteral("gemology-zone-by-hand"));
+
+        choose("madrid", 1992, 4, 13, 4, 30);
+        child<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
+        child<QAbstractButton>(entry, QStringLiteral("cmdRashi"))->click();
+        QWidget* display = Sub_Programs::instance(SubWindow::Display);
+        child<QTabWidget>(display, QStringLiteral("SSTab1"))->setCurrentIndex(2);
+        snap(display, QStringLiteral("gemology-display-moon-from-atlas"));
         Sub_Programs::closeAll();
     }
 };
