@@ -26,6 +26,12 @@ INTERACTIONS = {
     "BM_DivinationDraw/manual_time": "divination draw",
 }
 
+PLACE_FINDER = {
+    "BM_PlaceListKeystroke/manual_time": ("a keystroke in the city field to the place list shown", 2),
+    "BM_AtlasIndexBuild/iterations:5": ("reading and indexing the place atlas (its own thread)", 100),
+    "BM_AtlasLongestUiSlice/iterations:5/manual_time": ("longest stretch of atlas work on the window's thread", 8),
+}
+
 
 def google_benchmark(program, *arguments):
     output = subprocess.run([program, "--benchmark_format=json", "--benchmark_repetitions=5",
@@ -66,6 +72,11 @@ def main():
     ms = find["BM_FindKeystroke/manual_time"]
     print(f"| a keystroke in Crystal Healing's find field to the list shown | {ms:.2f} ms | under 2 ms "
           f"| {ms / floor_ms:.2f}x the floor start-up |")
+
+    places = google_benchmark(os.path.join(build, "bench", "bench_place_finder"))
+    for name, (what, goal_ms) in PLACE_FINDER.items():
+        ms = places[name]
+        print(f"| {what} | {ms:.2f} ms | under {goal_ms:g} ms | {ms / floor_ms:.2f}x the floor start-up |")
 
     moon = google_benchmark(os.path.join(build, "bench", "bench_moon_position"))
     for name, ms in moon.items():

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // One person's birth details as the entry window collects them, after validation. The
 // latitude, the North/South choice, the seconds and the place names are collected and checked
@@ -32,4 +33,11 @@ struct BirthData {
     // How well the time of birth is known (cboTimeAccuracy). With no known time the reading
     // takes 12:00 of the birth day, whatever the time lists hold.
     TimeAccuracy timeAccuracy = TimeAccuracy::exact;
+
+    // The zone of the birth moment, when the place was chosen from the atlas.
+    bool zoneFromAtlas = false;
+    QString zoneName;  // how the birth time's zone is named in the reading ("CEST"); may be empty
+    // The exact offset east of Greenwich, in minutes, where no row of the zone list gives it;
+    // it then replaces the row and the daylight-saving flag.
+    std::optional<std::int16_t> exactZoneMinutes;
 };

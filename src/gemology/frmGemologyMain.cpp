@@ -1,7 +1,9 @@
 #include "gemology/frmGemologyMain.h"
 
+#include "gemology/birth_zone.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/month_names.h"
+#include "gemology/place_atlas.h"
 #include "gemology/place_search.h"
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
@@ -12,9 +14,13 @@
 #include "shell/vendor_links.h"
 #include "ui_frmGemologyMain.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QListView>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -70,9 +76,21 @@ void Open_Search_Page(const QString& searchText, const QUrl& /*pageAddress*/)
     QDesktopServices::openUrl(Search_Page_Address(QStringLiteral(ZEV_SEARCH_URL), searchText));
 }
 
+// Enough places to show every namesake the atlas holds (eleven Springfields).
+constexpr std::size_t Place_List_Length = 20;
+constexpr int Place_Role = Qt::UserRole + 1;
+
+void Show_Arc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
+{
+    degrees->setText(QString::number(arc.degrees));
+    minutes->setText(QString::number(arc.minutes));
+}
+
 }  // namespace
 
-frmGemologyMain::frmGemologyMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmGemologyMain)
+frmGemologyMain::frmGemologyMain(QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::frmGemologyMain), placeItems(new QStandardItemModel(this)),
+      lstPlaces(new QCompleter(placeItems, this))
 {
     ui->setupUi(this);
     Scroll_Body(centralWidget());
@@ -84,6 +102,28 @@ frmGemologyMain::frmGemologyMain(QWidget* parent) : QMainWindow(parent), ui(new 
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmGemologyMain::cmdBrowser_Click);
     Connect_Vendor_Links(this);
     Form_Load();
+
+    lstPlaces->setWidget(ui->txtMCity);
+    lstPlaces->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    lstPlaces->setMaxVisibleItems(12);
+    lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
+    if (auto* rows = qobject_cast<QListView*>(lstPlaces->popup()))
+        rows->setUniformItemSizes(true);  // one row's size serves for all: no measuring each keystroke
+    lstPlaces->popup()->setStyleSheet(QStringLiteral(
+        "QListView { background: #0c1433; color: #ffffff; border: 1px solid #00e5ff; }"
+        "QListView::item { min-height: 22px; }"
+        "QListView::item:selected { background: #2f4aa0; color: #ffffff; }"));
+    connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
+    connect(lstPlaces, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &frmGemologyMain::lstPlaces_Activated);
+    connect(ui->cmbTimeZone, &QComboBox::activated, this, &frmGemologyMain::cmbTimeZone_Activated);
+    connect(ui->chkDST, &QCheckBox::clicked, this, &frmGemologyMain::chkDST_Click);
+    for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmGemologyMain::showPlaceZone);
+    PlaceAtlas& atlas = PlaceAtlas::shared();
+    connect(&atlas, &PlaceAtlas::ready, this, &frmGemologyMain::atlas_Ready);
+    atlas.startLoading();
+    showPlaceZone();
 }
 
 frmGemologyMain::~frmGemologyMain()
@@ -251,11 +291,170 @@ void frmGemologyMain::cmdBrowser_Click()
     Open_Search_Page(Place_Search_Text(place), Page_Address(QStringLiteral("home-page")));
 }
 
+void frmGemologyMain::txtMCity_TextEdited(const QString& text)
+{
+    chosenPlace.reset();
+    zoneByHand = false;
+    showPlaceZone();
+    showPlaceList(text);
+}
+
+void frmGemologyMain::showPlaceList(const QString& text)
+{
+    const PlaceIndex* index = PlaceAtlas::shared().index();
+    if (!index)
+        return;  // atlas_Ready shows the list for the text typed by then
+    const std::vector<int> found = index->find(text, Place_List_Length);
+    if (found.empty()) {
+        lstPlaces->popup()->hide();
+        return;
+    }
+    const QStringList texts = Place_List_Texts(*index, found);
+    QList<QStandardItem*> items;
+    for (std::size_t at = 0; at < found.size(); ++at) {
+        auto* item = new QStandardItem(texts[static_cast<qsizetype>(at)]);
+        item->setData(found[at], Place_Role);
+        item->setEditable(false);
+        items.append(item);
+    }
+    placeItems->clear();
+    placeItems->appendColumn(items);  // the list changes once, not once per place
+    lstPlaces->complete();
+    lstPlaces->popup()->setCurrentIndex(lstPlaces->completionModel()->index(0, 0));
+}
+
+void frmGemologyMain::atlas_Ready()
+{
+    if (ui->txtMCity->hasFocus() && !chosenPlace)
+        showPlaceList(ui->txtMCity->text());
+}
+
+void frmGemologyMain::lstPlaces_Activated(const QModelIndex& item)
+{
+    const PlaceIndex* index = PlaceAtlas::shared().index();
+    const QVariant place = item.data(Place_Role);
+    if (!index || !place.isValid())
+        return;
+    choosePlace(index->places().at(place.toUInt()));
+}
+
+void frmGemologyMain::choosePlace(const AtlasPlace& place)
+{
+    lstPlaces->popup()->hide();
+    ui->txtMCity->setText(place.name);
+    ui->txtMState->setText(place.state);
+    ui->txtMCountry->setText(place.country);
+    const ArcMinutes latitude = Arc_Minutes_Of(place.latitude);
+    const ArcMinutes longitude = Arc_Minutes_Of(place.longitude);
+    Show_Arc(latitude, ui->txtLatD, ui->txtLatM);
+    Show_Arc(longitude, ui->txtLonD, ui->txtLonM);
+    (latitude.negative ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
+    (longitude.negative ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
+    chosenPlace = place;
+    zoneByHand = false;
+    showPlaceZone();
+}
+
+void frmGemologyMain::cmbTimeZone_Activated()
+{
+    if (!chosenPlace)
+        return;
+    zoneByHand = true;
+    showPlaceZone();
+}
+
+void frmGemologyMain::chkDST_Click()
+{
+    cmbTimeZone_Activated();
+}
+
+std::optional<PlaceMoment> frmGemologyMain::placeMoment() const
+{
+    if (!chosenPlace)
+        return std::nullopt;
+    const QDate date(Chosen_Number(ui->cboYear), ui->cboMonth->currentIndex() + 1, Chosen_Number(ui->cboDate));
+    if (!date.isValid())
+        return std::nullopt;
+    return PlaceMoment{chosenPlace->name, date, QTime(Chosen_Number(ui->cboHH), Chosen_Number(ui->cboMM)),
+                       Arc_Minutes_Of(chosenPlace->longitude).signedMinutes()};
+}
+
+void frmGemologyMain::showPlaceZone()
+{
+    if (!chosenPlace) {
+        ui->lblPlaceZone->setText(Place_Zone_Text_Without_Place());
+        return;
+    }
+    if (zoneByHand) {
+        ui->lblPlaceZone->setText(Place_Zone_Text_By_Hand(chosenPlace->name));
+        return;
+    }
+    const std::optional<PlaceMoment> moment = placeMoment();
+    if (!moment) {
+        ui->lblPlaceZone->setText(Place_Zone_Text_Without_Date(chosenPlace->name));
+        return;
+    }
+    const ZoneAtMoment zone = Zone_At_Moment(chosenPlace->zoneId, moment->date, moment->time);
+    if (!zone.clocks.empty()) {  // of a repeated time, the earlier clock until the reading asks
+        const ZoneChoice choice = Zone_Choice(zone.clocks.front(), moment->longitudeMinutes);
+        if (choice.row)
+            ui->cmbTimeZone->setCurrentIndex(*choice.row);
+        ui->chkDST->setChecked(choice.boxTicked());
+    }
+    ui->lblPlaceZone->setText(Place_Zone_Text(*moment, zone));
+}
+
+bool frmGemologyMain::takePlaceZone(BirthData& birth)
+{
+    const std::optional<PlaceMoment> moment = placeMoment();
+    if (!moment)
+        return true;
+    if (zoneByHand) {
+        birth.zoneFromAtlas = true;
+        birth.zoneName = Hand_Zone_Name(birth.zoneIndex, birth.daylightSaving);
+        return true;
+    }
+    const ZoneAtMoment zone = Zone_At_Moment(chosenPlace->zoneId, moment->date, moment->time);
+    std::size_t which = 0;
+    switch (zone.kind) {
+    case ZoneAtMoment::Kind::unknownZone:
+        return true;  // the zone and the box as the user set them, as for a place typed by hand
+    case ZoneAtMoment::Kind::skipped:
+        Prompts::current().showMessage(this, Skipped_Time_Message(*moment, zone), Prompts::Icon::Error);
+        ui->cboHH->setFocus();
+        return false;
+    case ZoneAtMoment::Kind::twice:
+        switch (Prompts::current().askWhich(this, Repeated_Time_Question(*moment, zone),
+                                            Repeated_Time_Answer(zone, 0), Repeated_Time_Answer(zone, 1))) {
+        case Prompts::Answer::First: which = 0; break;
+        case Prompts::Answer::Second: which = 1; break;
+        case Prompts::Answer::None: ui->cboHH->setFocus(); return false;
+        }
+        break;
+    case ZoneAtMoment::Kind::once:
+        break;
+    }
+    const ZoneClock& clock = zone.clocks.at(which);
+    const ZoneChoice choice = Zone_Choice(clock, moment->longitudeMinutes);
+    birth.zoneFromAtlas = true;
+    birth.zoneName = Zone_Clock_Name(clock);
+    if (choice.row) {
+        birth.zoneIndex = static_cast<std::int16_t>(*choice.row);
+        birth.daylightSaving = choice.boxTicked();
+    } else {
+        birth.exactZoneMinutes = static_cast<std::int16_t>(choice.offsetMinutes);
+    }
+    return true;
+}
+
 void frmGemologyMain::cmdRashi_Click()
 {
     if (!Check_Birth_Data())
         return;
-    const GemologyReading reading = Make_Gemology_Reading(Birth_Data_Of(Entry()));
+    BirthData birth = Birth_Data_Of(Entry());
+    if (!takePlaceZone(birth))
+        return;
+    const GemologyReading reading = Make_Gemology_Reading(birth);
 
     close();
     if (auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display))) {

@@ -1,10 +1,17 @@
 #pragma once
+#include "gemology/atlas_place.h"
 #include "gemology/birth_check.h"
+#include "gemology/place_zone_text.h"
 
 #include <QMainWindow>
 
+#include <optional>
+
 namespace Ui { class frmGemologyMain; }
+class QCompleter;
 class QLineEdit;
+class QModelIndex;
+class QStandardItemModel;
 
 // Window "Zev Gemology": the birth details of one person. "Get My Gemology Report" checks them,
 // makes the reading, closes this window and shows the reading in the display window.
@@ -23,6 +30,11 @@ private slots:
     void mnuNext_Click();
     void mnuExit_Click();
     void cmdBrowser_Click();
+    void txtMCity_TextEdited(const QString& text);
+    void lstPlaces_Activated(const QModelIndex& item);
+    void cmbTimeZone_Activated();
+    void chkDST_Click();
+    void atlas_Ready();
 
 private:
     void Form_Load();
@@ -42,5 +54,20 @@ private:
     void Show_Problem(const EntryProblem& problem);
     QLineEdit* Field(EntryField field) const;
 
+    // The place finder: the atlas places matching the city text, in a list under the field.
+    void showPlaceList(const QString& text);
+    void choosePlace(const AtlasPlace& place);
+    // The zone of the chosen place at the entered moment: sets the zone row and the box, and
+    // says in lblPlaceZone what the reading will use.
+    void showPlaceZone();
+    std::optional<PlaceMoment> placeMoment() const;
+    // Puts the chosen place's zone into the birth data; false when the reading must not run
+    // (a time the clocks skipped, or a repeated one left unanswered).
+    bool takePlaceZone(BirthData& birth);
+
     Ui::frmGemologyMain* ui;
+    QStandardItemModel* placeItems;
+    QCompleter* lstPlaces;
+    std::optional<AtlasPlace> chosenPlace;  // from the atlas, until the city text changes
+    bool zoneByHand = false;                 // the user set the zone after choosing the place
 };

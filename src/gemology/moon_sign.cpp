@@ -29,6 +29,15 @@ ChartInput Moon_Chart_Input(const BirthData& birth, ZoneOffset zone)
     input.east = birth.east;
     input.daylightSaving = birth.daylightSaving;
     input.zoneDirection = Zone_Direction(zone);
+    if (birth.exactZoneMinutes) {
+        const int offset = *birth.exactZoneMinutes;
+        input.zoneHours = Size_Of(static_cast<std::int16_t>(offset / 60));
+        input.zoneMinutes = Size_Of(static_cast<std::int16_t>(offset % 60));
+        input.daylightSaving = false;
+        input.zoneDirection = offset > 0   ? ZoneDirection::aheadOfGreenwich
+                              : offset < 0 ? ZoneDirection::behindGreenwich
+                                           : ZoneDirection::unknown;
+    }
     return input;
 }
 

@@ -8,7 +8,8 @@
 
 // The birth moment as the engine takes it: the local date and clock time, the size of the
 // zone offset with the direction the zone's own row gives it (a zero offset leaves the
-// direction to the hemisphere), the longitude and the daylight-saving flag.
+// direction to the hemisphere), the longitude and the daylight-saving flag. An exact offset of
+// the birth place's zone takes the place of the row and the flag.
 ChartInput Moon_Chart_Input(const BirthData& birth, ZoneOffset zone);
 
 // The full sign name that a Moon row text names at its characters 4 to 6. A row without a sign

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -50,6 +51,23 @@ public:
         belongTo(box, parent);
         box.setStyleSheet(Message_Box_Style);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    Answer askWhich(QWidget* parent, const QString& text, const QString& first, const QString& second) override
+    {
+        QMessageBox box(QMessageBox::Question, Program_Title, text, QMessageBox::NoButton, parent);
+        box.setStyleSheet(Message_Box_Style);
+        QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
+        QPushButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        // The box sizes its buttons before the style sheet's padding counts; answers are longer
+        // than "OK", so they get room for their whole text.
+        for (QPushButton* button : {firstButton, secondButton})
+            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
+        box.exec();
+        return box.clickedButton() == firstButton    ? Answer::First
+               : box.clickedButton() == secondButton ? Answer::Second
+                                                     : Answer::None;
     }
 
     QString askSavePath(QWidget* parent, const SaveRequest& request) override

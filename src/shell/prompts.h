@@ -12,6 +12,7 @@ inline const QString Program_Title = QStringLiteral("Zev Gemmarium");
 class Prompts {
 public:
     enum class Icon { Information, Error };
+    enum class Answer { First, Second, None };
 
     struct SaveRequest {
         QString filter;         // e.g. "Rich Text Format (*.rtf)"
@@ -24,6 +25,8 @@ public:
     virtual void showMessage(QWidget* parent, const QString& text, Icon icon) = 0;
     // A modal Yes/No question with the information icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // A modal question with two named answers; None when closed without either.
+    virtual Answer askWhich(QWidget* parent, const QString& text, const QString& first, const QString& second) = 0;
     // The save dialog (confirms overwriting); an empty path when cancelled.
     virtual QString askSavePath(QWidget* parent, const SaveRequest& request) = 0;
     // The printer dialog, preset to the selection when there is one; false when cancelled.

@@ -1,5 +1,6 @@
 #include "gemmarium.h"
 #include "shell/frmAbout.h"
+#include "gemology/place_atlas.h"
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
@@ -7,7 +8,11 @@
 #include "support/find_control.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QPainter>
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
@@ -128,6 +133,59 @@ private slots:
         Random_Source::setForTesting({});
 
         snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
+        Sub_Programs::closeAll();
+    }
+
+    // The place finder's list, drawn over the entry window where it opens, and the zone label
+    // for each kind of birth moment.
+    void placeFinder()
+    {
+        QWidget* entry = Sub_Programs::obtain(SubWindow::Entry);
+        entry->show();
+        QVERIFY(QTest::qWaitForWindowExposed(entry));
+        QTRY_VERIFY(PlaceAtlas::shared().index());
+        auto* city = child<QLineEdit>(entry, QStringLiteral("txtMCity"));
+        QAbstractItemView* list = child<QCompleter>(entry, QStringLiteral("lstPlaces"))->popup();
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("springf"));
+        QTest::qWait(20);
+        QImage shown = entry->grab().toImage();
+        {
+            QPainter painter(&shown);
+            painter.drawPixmap(list->mapToGlobal(QPoint(0, 0)) - entry->mapToGlobal(QPoint(0, 0)), list->grab());
+        }
+        QVERIFY(shown.save(folder.filePath(QStringLiteral("gemology-place-list.png"))));
+        QTest::keyClick(list, Qt::Key_Escape);
+
+        const auto choose = [&](const char* typed, int year, int month, int day, int hour, int minute) {
+            city->clear();
+            QTest::keyClicks(city, QString::fromLatin1(typed));
+            QTest::keyClick(list, Qt::Key_Return);
+            child<QComboBox>(entry, QStringLiteral("cboYear"))->setCurrentText(QString::number(year));
+            child<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+            child<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentText(QString::number(day));
+            child<QComboBox>(entry, QStringLiteral("cboHH"))->setCurrentText(QString::number(hour));
+            child<QComboBox>(entry, QStringLiteral("cboMM"))->setCurrentText(QString::number(minute));
+        };
+        choose("madrid", 1992, 4, 13, 4, 30);
+        snap(entry, QStringLiteral("gemology-zone-row-and-box"));
+        choose("kathmandu", 1990, 6, 1, 0, 0);
+        snap(entry, QStringLiteral("gemology-zone-no-row"));
+        choose("jeddah", 1940, 6, 1, 12, 0);
+        snap(entry, QStringLiteral("gemology-zone-mean-time"));
+        choose("new york", 2021, 3, 14, 2, 30);
+        snap(entry, QStringLiteral("gemology-zone-skipped"));
+        choose("new york", 2021, 11, 7, 1, 30);
+        snap(entry, QStringLiteral("gemology-zone-twice"));
+        QTest::mouseClick(child<QCheckBox>(entry, QStringLiteral("chkDST")), Qt::LeftButton);
+        snap(entry, QStringLiteral("gemology-zone-by-hand"));
+
+        choose("madrid", 1992, 4, 13, 4, 30);
+        child<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
+        child<QAbstractButton>(entry, QStringLiteral("cmdRashi"))->click();
+        QWidget* display = Sub_Programs::instance(SubWindow::Display);
+        child<QTabWidget>(display, QStringLiteral("SSTab1"))->setCurrentIndex(2);
+        snap(display, QStringLiteral("gemology-display-moon-from-atlas"));
         Sub_Programs::closeAll();
     }
 };

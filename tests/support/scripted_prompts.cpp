@@ -8,6 +8,13 @@ bool ScriptedPrompts::askYesNo(QWidget*, const QString& text)
     return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
 }
 
+Prompts::Answer ScriptedPrompts::askWhich(QWidget*, const QString& text, const QString& first, const QString& second)
+{
+    questions.append(text);
+    whichChoices.append(first + QStringLiteral(" | ") + second);
+    return whichAnswers.isEmpty() ? Answer::None : whichAnswers.takeFirst();
+}
+
 QString ScriptedPrompts::askSavePath(QWidget*, const SaveRequest& request)
 {
     saveRequests.append(request);

@@ -20,6 +20,7 @@ public:
 
     void showMessage(QWidget*, const QString& text, Icon icon) override { messages.append({text, icon}); }
     bool askYesNo(QWidget*, const QString& text) override;
+    Answer askWhich(QWidget*, const QString& text, const QString& first, const QString& second) override;
     QString askSavePath(QWidget*, const SaveRequest& request) override;
     bool askPrinter(QWidget*, QPrinter& printer, bool hasSelection) override;
 
@@ -28,6 +29,8 @@ public:
     QList<Shown> messages;
     QStringList questions;
     QList<bool> yesNoAnswers;       // taken from the front; No when empty
+    QList<Answer> whichAnswers;     // taken from the front; None when empty
+    QStringList whichChoices;       // the two answers offered, as "first | second"
     QStringList savePaths;          // taken from the front; cancelled when empty
     QList<SaveRequest> saveRequests;
     QString printToPdf;             // when set, the printer dialog is accepted and prints to this PDF

@@ -1,0 +1,108 @@
+// The birth place finder: a keystroke in the city field to the list of places shown, and the
+// atlas's reading and indexing, in total and in the longest stretch the user-interface thread
+// spends on it.
+#include "gemmarium.h"
+#include "gemology/place_atlas.h"
+#include "shell/sub_programs.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds_Since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Each keystroke types the next letter of a name and starts again after its last letter, so
+// the list changes every time.
+void BM_PlaceListKeystroke(benchmark::State& state)
+{
+    QWidget* entry = Sub_Programs::obtain(SubWindow::Entry);
+    entry->show();
+    if (!QTest::qWaitForWindowExposed(entry)) {
+        state.SkipWithError("the entry window was never shown");
+        return;
+    }
+    PlaceAtlas::shared().startLoading();
+    while (!PlaceAtlas::shared().index())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    auto* city = entry->findChild<QLineEdit*>(QStringLiteral("txtMCity"));
+    QAbstractItemView* list = entry->findChild<QCompleter*>(QStringLiteral("lstPlaces"))->popup();
+    city->setFocus();
+    const QString names[] = {QStringLiteral("springfield"), QStringLiteral("sao paulo"), QStringLiteral("new york")};
+    int name = 0;
+    qsizetype letter = 0;
+    for (auto _ : state) {
+        if (letter == names[name].size()) {
+            city->clear();
+            letter = 0;
+            name = (name + 1) % 3;
+        }
+        const QChar typed = names[name][letter++];
+        const auto start = Clock::now();
+        QTest::keyClick(city, typed.toLatin1());
+        QCoreApplication::processEvents();
+        if (list->isVisible())
+            list->repaint();
+        state.SetIterationTime(Seconds_Since(start));
+    }
+    Sub_Programs::closeAll();
+}
+BENCHMARK(BM_PlaceListKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Reading the atlas and building its index, on the thread that does it.
+void BM_AtlasIndexBuild(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PlaceIndex index(Read_Atlas_Places());
+        benchmark::DoNotOptimize(index.places().data());
+    }
+}
+BENCHMARK(BM_AtlasIndexBuild)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The longest single stretch of user-interface work from the start of loading to the index in
+// use: starting the loader, then each round of event handling until the index arrives.
+void BM_AtlasLongestUiSlice(benchmark::State& state)
+{
+    for (auto _ : state) {
+        PlaceAtlas atlas;
+        auto start = Clock::now();
+        atlas.startLoading();
+        double longest = Seconds_Since(start);
+        while (!atlas.index()) {
+            QTest::qSleep(1);
+            start = Clock::now();
+            QCoreApplication::processEvents();
+            longest = std::max(longest, Seconds_Since(start));
+        }
+        state.SetIterationTime(longest);
+    }
+}
+BENCHMARK(BM_AtlasLongestUiSlice)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    Register_Windows();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
