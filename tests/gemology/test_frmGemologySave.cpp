@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "clipboard_gestures.h"
+#include "hostile_disk.h"
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologySave.h"
@@ -111,6 +112,7 @@ private slots:
     void savesOverAnExistingFile();
     void failedSaveNamesTheFileAndKeepsWhatWasThere_data();
     void failedSaveNamesTheFileAndKeepsWhatWasThere();
+    void fullDiskSaysWhyAndKeepsTheOldReport();
     void cancelledSaveWritesNothing();
     void printsToPdf_data();
     void printsToPdf();
@@ -292,6 +294,29 @@ void TestFrmGemologySave::failedSaveNamesTheFileAndKeepsWhatWasThere()
     QVERIFY2(prompts.lastMessage().contains(QDir::toNativeSeparators(path)), qPrintable(prompts.lastMessage()));
     QCOMPARE(place.entryList(QDir::Files | QDir::Hidden | QDir::System), before);
     QCOMPARE(contentOf(path), oldContent);
+}
+
+void TestFrmGemologySave::fullDiskSaysWhyAndKeepsTheOldReport()
+{
+    FullDisk disk;
+    if (!disk.unusable().isEmpty())
+        QSKIP(qPrintable(disk.unusable()));
+    const QString path = QDir(disk.path()).filePath(QStringLiteral("old.rtf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("{\\rtf1 the report saved before}");
+    old.close();
+    disk.fill();
+    ScriptedPrompts prompts;
+    prompts.savePaths = {path};
+    frmGemologySave report(Report_Texts_Of(January_Reading()));
+
+    pressButton(report, "cmdSave");
+
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY2(prompts.lastMessage().contains(QDir::toNativeSeparators(path)), qPrintable(prompts.lastMessage()));
+    QVERIFY2(prompts.lastMessage().contains(QStringLiteral("No space left on device")), qPrintable(prompts.lastMessage()));
+    QCOMPARE(contentOf(path), QByteArray("{\\rtf1 the report saved before}"));
 }
 
 void TestFrmGemologySave::cancelledSaveWritesNothing()
