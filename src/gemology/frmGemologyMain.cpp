@@ -5,6 +5,7 @@
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
 #include "shell/page_links.h"
+#include "shell/paste_guard.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
@@ -75,6 +76,8 @@ frmGemologyMain::frmGemologyMain(QWidget* parent) : QMainWindow(parent), ui(new 
     ui->setupUi(this);
     for (QLineEdit* field : {ui->txtName, ui->txtLatD, ui->txtLatM, ui->txtLonD, ui->txtLonM})
         field->installEventFilter(this);
+    for (QLineEdit* field : {ui->txtLatD, ui->txtLatM, ui->txtLonD, ui->txtLonM})
+        PasteGuard::protect(field, [this] { showOnlyNumbersMessage(); });
     connect(ui->cmdRashi, &QPushButton::clicked, this, &frmGemologyMain::cmdRashi_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmGemologyMain::mnuNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmGemologyMain::mnuExit_Click);
@@ -174,10 +177,15 @@ QString frmGemologyMain::txtLonM_KeyPress(const QString& typed)
 QString frmGemologyMain::Number_KeyPress(const QString& typed)
 {
     if (!std::all_of(typed.begin(), typed.end(), Is_Ascii_Digit)) {
-        Prompts::current().showMessage(this, QStringLiteral("Only Numbers Are Accepted"), Prompts::Icon::Error);
+        showOnlyNumbersMessage();
         return {};
     }
     return typed;
+}
+
+void frmGemologyMain::showOnlyNumbersMessage()
+{
+    Prompts::current().showMessage(this, QStringLiteral("Only Numbers Are Accepted"), Prompts::Icon::Error);
 }
 
 BirthEntry frmGemologyMain::Entry() const

@@ -36,6 +36,9 @@ private:
     QString txtLonD_KeyPress(const QString& typed);
     QString txtLonM_KeyPress(const QString& typed);
     QString Number_KeyPress(const QString& typed);
+    // The number fields' message, for a typed character that is no digit and for pasted text
+    // that does not fit the field.
+    void showOnlyNumbersMessage();
 
     bool Check_Birth_Data();
     BirthEntry Entry() const;

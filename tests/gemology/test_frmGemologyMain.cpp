@@ -1,4 +1,5 @@
 #include "gemmarium.h"
+#include "gemology/birth_check.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
 #include "gemology/stone_texts.h"
@@ -14,7 +15,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -84,6 +87,10 @@ private slots:
     void typedCharactersAreFiltered();
     void keysThatTypeNothingPassSilently_data();
     void keysThatTypeNothingPassSilently();
+    void pastedNumbersGoInWholeOrNotAtAll_data();
+    void pastedNumbersGoInWholeOrNotAtAll();
+    void everyWayOfPastingIsGuarded_data();
+    void everyWayOfPastingIsGuarded();
     void refusedEntryKeepsTheWindow_data();
     void refusedEntryKeepsTheWindow();
     void searchNeedsThePlace_data();
@@ -312,6 +319,117 @@ void TestFrmGemologyMain::keysThatTypeNothingPassSilently()
         QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), shown);
     QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("fieldName");  // holds "0", all selected, when the text is pasted
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("read");  // the value the reading takes
+
+    for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"}) {
+        const bool threeDigits = QByteArrayView(name) == "txtLonD";
+        QTest::addRow("%s: blanks around 12", name) << name << "  12  " << "12" << false << 12;
+        QTest::addRow("%s: 012", name) << name << "012" << (threeDigits ? "012" : "0") << !threeDigits
+                                      << (threeDigits ? 12 : 0);
+        QTest::addRow("%s: 12 after 21 zeros", name) << name << "00000000000000000000012" << "0" << true << 0;
+        QTest::addRow("%s: 1234", name) << name << "1234" << "0" << true << 0;
+        QTest::addRow("%s: twenty nines", name) << name << "99999999999999999999" << "0" << true << 0;
+    }
+}
+
+void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    QFETCH(int, read);
+
+    fillValidEntry();
+    QLineEdit* box = field(fieldName);
+    box->setFocus();
+    box->selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(prompts.lastMessage(), QStringLiteral("Only Numbers Are Accepted"));
+        QCOMPARE(prompts.messages.constFirst().icon, Icon::Error);
+    }
+    BirthEntry entry;
+    entry.birth.name = QStringLiteral("ASHA");
+    entry.latitudeDegrees = field("txtLatD")->text();
+    entry.latitudeMinutes = field("txtLatM")->text();
+    entry.longitudeDegrees = field("txtLonD")->text();
+    entry.longitudeMinutes = field("txtLonM")->text();
+    const BirthData birth = Birth_Data_Of(entry);
+    const std::map<QString, int> values = {{"txtLatD", birth.latitudeDegrees}, {"txtLatM", birth.latitudeMinutes},
+                                           {"txtLonD", birth.longitudeDegrees}, {"txtLonM", birth.longitudeMinutes}};
+    QCOMPARE(values.at(fieldName), read);
+
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
+    QVERIFY(Sub_Programs::instance(SubWindow::Display));
+}
+
+void TestFrmGemologyMain::everyWayOfPastingIsGuarded_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");  // in the empty txtLonD
+    QTest::addColumn<bool>("refused");
+
+    for (const char* way : {"context menu", "middle button", "drop"}) {
+        QTest::addRow("%s: blanks around 12", way) << way << "  12  " << "12" << false;
+        QTest::addRow("%s: 1234", way) << way << "1234" << "" << true;
+        QTest::addRow("%s: letters that fit", way) << way << "ab" << "ab" << false;
+    }
+}
+
+void TestFrmGemologyMain::everyWayOfPastingIsGuarded()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+
+    QLineEdit* box = field("txtLonD");
+    box->setFocus();
+    if (way == u"context menu") {
+        QGuiApplication::clipboard()->setText(pasted);
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, box->rect().center(),
+                                    box->mapToGlobal(box->rect().center()));
+        QCoreApplication::sendEvent(box, &menuAsked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+            return action->text().startsWith(QStringLiteral("&Paste"));
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    } else if (way == u"middle button") {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("this platform has no selection to paste with the middle button");
+        QGuiApplication::clipboard()->setText(pasted, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
+    } else {
+        QMimeData dragged;
+        dragged.setText(pasted);
+        QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &drop);
+    }
+
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
 }
 
 void TestFrmGemologyMain::refusedEntryKeepsTheWindow_data()
