@@ -9,6 +9,7 @@
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
 #include "shell/sub_programs.h"
+#include "shell/version.h"
 
 #include <QApplication>
 
@@ -26,7 +27,7 @@ void Set_Program_Identity()
 {
     QApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationName(QStringLiteral("Zev Gemmarium"));
-    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+    QApplication::setApplicationVersion(Program_Version);
 }
 
 int Run_Program()

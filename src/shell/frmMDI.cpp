@@ -6,6 +6,7 @@
 #include "shell/picture_box.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
+#include "shell/version.h"
 #include "ui_frmMDI.h"
 
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ void openSubProgram(SubWindow program)
 frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
 {
     ui->setupUi(this);
+    setWindowTitle(Program_Title_And_Version);
     for (int index : {0, 1, 2}) {
         auto* button = findChild<QPushButton*>(QStringLiteral("cmdSelectOption_%1").arg(index));
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
