@@ -8,6 +8,7 @@
 #include "shell/paste_guard.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "shell/vendor_links.h"
 #include "ui_frmGemologyMain.h"
 
@@ -101,7 +102,7 @@ void frmGemologyMain::Form_Load()
     Fill_Numbers(ui->cboMM, 0, 59);
     Fill_Numbers(ui->cboSS, 0, 59);
     for (std::string_view zone : Zone_List_Texts())
-        ui->cmbTimeZone->addItem(QString::fromLatin1(zone.data(), static_cast<qsizetype>(zone.size())));
+        ui->cmbTimeZone->addItem(To_QString(zone));
     ui->cmbTimeZone->setCurrentIndex(Zone_Default_Position);
     ui->fraMain->raise();
     Sub_Programs::placeAtTopCentre(this);

@@ -5,6 +5,7 @@
 #include "shell/drawing_icon.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "shell/vendor_links.h"
 #include "ui_frmCrystalHealingMain.h"
 
@@ -16,15 +17,10 @@ namespace {
 // The stones pictured along the foot of the start panel, by number.
 constexpr int Gallery_Stones[] = {10, 7, 12, 14, 31, 33, 29};
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 void appendAll(QListWidget* list, std::span<const std::string_view> items)
 {
     for (std::string_view item : items)
-        list->addItem(text(item));
+        list->addItem(To_QString(item));
 }
 
 }  // namespace
@@ -94,7 +90,7 @@ void frmCrystalHealingMain::cmdNext_Click()
     }
     const Search& search = searches[chosen];
     for (std::string_view item : search.items)
-        search.selector->addItem(text(item));
+        search.selector->addItem(To_QString(item));
     search.selector->setCurrentIndex(0);
     ui->stkPanels->setCurrentWidget(search.panel);
 }
@@ -171,7 +167,7 @@ void frmCrystalHealingMain::Show_Stone(const QString& name)
     appendAll(ui->lstIllness, stone->mentalLabels);
     appendAll(ui->lstOrgans, stone->organLabels);
 
-    const QString description = text(stone->description);
+    const QString description = To_QString(stone->description);
     ui->txtStoneDesc->setPlainText(description);
     ui->imgStone->showPicture(Healing_IMG, stone->picture);
     ui->lblOrgans->setText(description);

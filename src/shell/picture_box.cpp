@@ -1,6 +1,7 @@
 #include "shell/picture_box.h"
 
 #include "shell/prerendered_pictures.h"
+#include "shell/table_text.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -15,10 +16,6 @@
 #include <memory>
 
 namespace {
-QString drawingName(std::string_view drawing)
-{
-    return QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()));
-}
 
 // Each drawing is parsed once and kept: the same stones come back on every reading and draw.
 // Null for a drawing that does not exist.
@@ -54,7 +51,7 @@ void PictureBox::showPicture(const PictureCatalogue& catalogue, int position)
 
 void PictureBox::showDrawing(std::string_view drawing)
 {
-    current = drawingName(drawing);
+    current = To_QString(drawing);
     update();
 }
 
@@ -118,5 +115,5 @@ QPixmap Render_Drawing(std::string_view drawing, int side)
     // Drawn at the screen's pixel density, so the picture stays sharp on high-density screens;
     // its size in layout units is side x side.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    return Fitted_Drawing(drawingName(drawing), QSize(side, side), ratio);
+    return Fitted_Drawing(To_QString(drawing), QSize(side, side), ratio);
 }

@@ -6,6 +6,7 @@
 #include "gemology/zone_table.h"
 #include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "support/find_control.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
@@ -50,11 +51,6 @@ QStringList Action_Texts(const QList<QAction*>& actions)
     for (const QAction* action : actions)
         texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
-}
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 using Icon = Prompts::Icon;
@@ -171,7 +167,7 @@ void TestFrmGemologyMain::opensWithItsDefaults()
     QCOMPARE(Items(control<QComboBox>("cboSS")), Numbers(0, 59));
     QStringList zones;
     for (std::string_view zone : Zone_List_Texts())
-        zones.append(Text(zone));
+        zones.append(To_QString(zone));
     QCOMPARE(Items(control<QComboBox>("cmbTimeZone")), zones);
     QCOMPARE(zones.size(), 71);
 
@@ -576,19 +572,19 @@ void TestFrmGemologyMain::readingGoesToTheDisplay_data()
     // The Moon stood at 223°19' at noon GMT on 1 January 2000.
     QTest::newRow("Greenwich, 1 January 2000 12:00")
         << "1" << "January" << "2000" << "12" << "0" << 29 << false << "0" << "0" << false << "Capricorn"
-        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << Text(Moon_Scorpio_Coral) << "Garnet";
+        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << To_QString(Moon_Scorpio_Coral) << "Garnet";
     // The same moment in New Delhi, from the File menu.
     QTest::newRow("New Delhi, 1 January 2000 17:30 IST")
         << "1" << "January" << "2000" << "17" << "30" << 34 << false << "77" << "13" << true << "Capricorn"
-        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << Text(Moon_Scorpio_Coral) << "Garnet";
+        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << To_QString(Moon_Scorpio_Coral) << "Garnet";
     // The Moon stood at 133°10' at 0h GMT on 12 April 1992.
     QTest::newRow("London, 12 April 1992 00:00")
         << "12" << "April" << "1992" << "0" << "0" << 29 << true << "0" << "7" << false << "Aries" << "Leo"
-        << "Ruby" << "signs/leo stones/ruby" << Text(Moon_Leo_Ruby) << "Diamond";
+        << "Ruby" << "signs/leo stones/ruby" << To_QString(Moon_Leo_Ruby) << "Diamond";
     // The Moon entered Virgo at 04:11 GMT on 13 April 1992; 04:30 in Madrid on CET was 03:30 GMT.
     QTest::newRow("Madrid, 13 April 1992 04:30 CET")
         << "13" << "April" << "1992" << "4" << "30" << 20 << true << "3" << "42" << false << "Aries" << "Leo"
-        << "Ruby" << "signs/leo stones/ruby" << Text(Moon_Leo_Ruby) << "Diamond";
+        << "Ruby" << "signs/leo stones/ruby" << To_QString(Moon_Leo_Ruby) << "Diamond";
 }
 
 void TestFrmGemologyMain::readingGoesToTheDisplay()

@@ -5,6 +5,7 @@
 #include "shell/frmMDI.h"
 #include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "support/find_control.h"
 #include "support/scripted_prompts.h"
 
@@ -25,8 +26,7 @@ namespace {
 
 QString description(int stone)
 {
-    const std::string_view text = Stone_Description(stone);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return To_QString(Stone_Description(stone));
 }
 
 QStringList items(const QListWidget* list)

@@ -1,4 +1,5 @@
 #include "healing/healing_catalogue.h"
+#include "shell/table_text.h"
 
 #include <QtTest>
 
@@ -6,16 +7,11 @@ Q_DECLARE_METATYPE(EntryKind)
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 QStringList texts(std::span<const std::string_view> views)
 {
     QStringList list;
     for (std::string_view view : views)
-        list.append(text(view));
+        list.append(To_QString(view));
     return list;
 }
 
@@ -71,7 +67,7 @@ void TestHealingCatalogue::listSizes()
     for (std::string_view name : StoneNames()) {
         const auto stone = FindStone(name);
         QVERIFY(stone);
-        QVERIFY2(!stone->labels(kind).empty(), qPrintable(text(name)));
+        QVERIFY2(!stone->labels(kind).empty(), qPrintable(To_QString(name)));
         labelCount += static_cast<int>(stone->labels(kind).size());
     }
     QCOMPARE(labelCount, labels);
@@ -118,11 +114,11 @@ void TestHealingCatalogue::everyEntryHasAStoneFromTheStoneList()
     const QStringList names = texts(StoneNames());
     for (std::string_view entry : EntryTexts(kind)) {
         const QStringList stones = texts(StonesForEntry(kind, entry));
-        QVERIFY2(!stones.isEmpty(), qPrintable(text(entry)));
+        QVERIFY2(!stones.isEmpty(), qPrintable(To_QString(entry)));
         int previous = -1;
         for (const QString& stone : stones) {
             const int position = names.indexOf(stone);
-            QVERIFY2(position > previous, qPrintable(text(entry) + " / " + stone));
+            QVERIFY2(position > previous, qPrintable(To_QString(entry) + " / " + stone));
             previous = position;
         }
     }
@@ -230,10 +226,10 @@ void TestHealingCatalogue::findStoneIsExact()
     QCOMPARE(stone.has_value(), number != 0);
     if (!stone)
         return;
-    QCOMPARE(text(stone->name), name);
+    QCOMPARE(To_QString(stone->name), name);
     QCOMPARE(stone->number, number);
     QCOMPARE(stone->picture, number);
-    QCOMPARE(text(StoneNames()[static_cast<std::size_t>(number - 1)]), name);
+    QCOMPARE(To_QString(StoneNames()[static_cast<std::size_t>(number - 1)]), name);
     QVERIFY(!stone->description.empty());
 }
 
