@@ -8,6 +8,7 @@
 #include "shell/sub_programs.h"
 #include "shell/table_text.h"
 #include "support/find_control.h"
+#include "support/menu_texts.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 
@@ -42,14 +43,6 @@ QStringList Numbers(int first, int last)
     QStringList texts;
     for (int number = first; number <= last; ++number)
         texts.append(QString::number(number));
-    return texts;
-}
-
-QStringList Action_Texts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 

@@ -1,5 +1,6 @@
 #include "gemology/report_file.h"
 #include "hostile_disk.h"
+#include "saved_files.h"
 
 #include <QtTest>
 
@@ -9,20 +10,7 @@ namespace {
 
 const QByteArray Old_Report("{\\rtf1 the report saved before}");
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QStringList everythingIn(const QString& folder)
+QStringList Everything_In(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
@@ -64,10 +52,10 @@ private slots:
         const QString folder = fullDisk ? disk.path() : scratch.path();
         const QString path = QDir(folder).filePath(existing ? QStringLiteral("old.rtf") : QStringLiteral("new.rtf"));
         if (existing)
-            writeFile(path, Old_Report);
+            Write_File(path, Old_Report);
         if (fullDisk)
             disk.fill();
-        const QStringList before = everythingIn(folder);
+        const QStringList before = Everything_In(folder);
 
         std::optional<QString> failure;
         {
@@ -76,8 +64,8 @@ private slots:
         }
 
         QCOMPARE(failure, std::optional<QString>(reason));
-        QCOMPARE(everythingIn(folder), before);
-        QCOMPARE(contentOf(path), existing ? Old_Report : QByteArray());
+        QCOMPARE(Everything_In(folder), before);
+        QCOMPARE(Content_Of(path), existing ? Old_Report : QByteArray());
     }
 
     void nameTooLongForTheTemporaryFileIsSaidSo_data()
@@ -100,15 +88,15 @@ private slots:
         QTemporaryDir folder;
         const QString name = QString(length - 4, u'n') + QStringLiteral(".rtf");
         if (existing)
-            writeFile(folder.filePath(name), Old_Report);
+            Write_File(folder.filePath(name), Old_Report);
         const QByteArray report("{\\rtf1 the new report}");
 
         const std::optional<QString> failure = Write_Whole_File(folder.filePath(name), report);
 
         QCOMPARE(failure, saved ? std::nullopt : std::optional<QString>(QStringLiteral("File name too long")));
-        QCOMPARE(everythingIn(folder.path()), existing ? QStringList{name} : QStringList());
+        QCOMPARE(Everything_In(folder.path()), existing ? QStringList{name} : QStringList());
         if (existing)
-            QCOMPARE(contentOf(folder.filePath(name)), saved ? report : Old_Report);
+            QCOMPARE(Content_Of(folder.filePath(name)), saved ? report : Old_Report);
     }
 };
 

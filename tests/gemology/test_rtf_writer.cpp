@@ -1,15 +1,13 @@
 #include <QtTest>
 
 #include "gemology/rtf_writer.h"
+#include "report_fixtures.h"
 #include "rtf_test_reader.h"
 #include "unrtf_reader.h"
 
 namespace {
 
 const RtfFont Verdana{QStringLiteral("Verdana"), 9.75};
-constexpr RgbColour Maroon{128, 0, 0};
-constexpr RgbColour Green{0, 128, 0};
-constexpr RgbColour Red{255, 0, 0};
 
 // A long text of every kind of character the writer treats specially.
 QString longHostileText()

@@ -7,6 +7,7 @@
 #include "shell/sub_programs.h"
 #include "shell/table_text.h"
 #include "support/find_control.h"
+#include "support/menu_texts.h"
 #include "support/scripted_prompts.h"
 
 #include <QClipboard>
@@ -34,14 +35,6 @@ QStringList items(const QListWidget* list)
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());
-    return texts;
-}
-
-QStringList actionTexts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 
@@ -150,11 +143,11 @@ void TestFrmCrystalHealingMain::opensOnTheStartPanelWithNothingChosen()
 void TestFrmCrystalHealingMain::menusCarryTheirCaptions()
 {
     QMenuBar* bar = window->menuBar();
-    QCOMPARE(actionTexts(bar->actions()), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+    QCOMPARE(Action_Texts(bar->actions()), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
     QVERIFY(!control<QAction>("mnuDonate")->menu());
     QVERIFY(!control<QAction>("mkmoney")->menu());
-    QCOMPARE(actionTexts(bar->actions().at(0)->menu()->actions()), QStringList{"E&xit"});
-    QCOMPARE(actionTexts(bar->actions().at(1)->menu()->actions()),
+    QCOMPARE(Action_Texts(bar->actions().at(0)->menu()->actions()), QStringList{"E&xit"});
+    QCOMPARE(Action_Texts(bar->actions().at(1)->menu()->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                           "&About Software"}));
 }
