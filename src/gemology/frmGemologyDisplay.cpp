@@ -1,9 +1,9 @@
 #include "gemology/frmGemologyDisplay.h"
 
 #include "gemology/gemology_pictures.h"
-#include "shell/clipboard_guard.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
 #include "ui_frmGemologyDisplay.h"
 
 #include <QCloseEvent>

@@ -5,11 +5,11 @@
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
 #include "shell/page_links.h"
-#include "shell/paste_guard.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
 #include "shell/table_text.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/paste_guard.h"
 #include "ui_frmGemologyMain.h"
 
 #include <QCloseEvent>

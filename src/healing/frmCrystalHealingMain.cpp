@@ -1,12 +1,12 @@
 #include "healing/frmCrystalHealingMain.h"
 
 #include "healing/healing_pictures.h"
-#include "shell/clipboard_guard.h"
-#include "shell/drawing_icon.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
 #include "shell/table_text.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/drawing_icon.h"
 #include "ui_frmCrystalHealingMain.h"
 
 #include <QButtonGroup>

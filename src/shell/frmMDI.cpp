@@ -1,12 +1,12 @@
 #include "shell/frmMDI.h"
 
-#include "shell/drawing_icon.h"
-#include "shell/link_label.h"
 #include "shell/page_links.h"
-#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "shell/version.h"
+#include "shell/widgets/drawing_icon.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
 #include "ui_frmMDI.h"
 
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 #include "divination/frmCrystalDivinationMain.h"
 #include "gemmarium.h"
 #include "shell/frmMDI.h"
-#include "shell/link_label.h"
-#include "shell/picture_box.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
 #include "shell/table_text.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
 #include "support/url_catcher.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/clipboard_guard.h"
+#include "shell/widgets/clipboard_guard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 #include <QtTest>
 
-#include "gemmarium.h"
 #include "clipboard_gestures.h"
+#include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
-#include "shell/clipboard_guard.h"
 #include "shell/frmMDI.h"
-#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAbstractButton>
 #include <QAction>

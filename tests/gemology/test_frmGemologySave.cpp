@@ -1,15 +1,15 @@
 #include <QtTest>
 
 #include "clipboard_gestures.h"
-#include "hostile_disk.h"
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologySave.h"
+#include "hostile_disk.h"
 #include "report_fixtures.h"
 #include "rtf_test_reader.h"
 #include "saved_files.h"
-#include "shell/clipboard_guard.h"
 #include "shell/sub_programs.h"
+#include "shell/widgets/clipboard_guard.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 #include "unrtf_reader.h"

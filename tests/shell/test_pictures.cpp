@@ -2,9 +2,9 @@
 #include "divination/divination_pictures.h"
 #include "gemology/gemology_pictures.h"
 #include "healing/healing_pictures.h"
-#include "shell/drawing_icon.h"
-#include "shell/picture_box.h"
 #include "shell/table_text.h"
+#include "shell/widgets/drawing_icon.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "shell/picture_box.h"
+#include "shell/widgets/picture_box.h"
 
-#include "shell/prerendered_pictures.h"
 #include "shell/table_text.h"
+#include "shell/widgets/prerendered_pictures.h"
 
 #include <QGuiApplication>
 #include <QImage>

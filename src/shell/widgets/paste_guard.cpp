@@ -1,4 +1,4 @@
-#include "shell/paste_guard.h"
+#include "shell/widgets/paste_guard.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
-#include "shell/drawing_icon.h"
+#include "shell/widgets/drawing_icon.h"
 
-#include "shell/picture_box.h"
 #include "shell/table_text.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QIconEngine>
 #include <QPainter>

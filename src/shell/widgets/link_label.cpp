@@ -1,4 +1,4 @@
-#include "shell/link_label.h"
+#include "shell/widgets/link_label.h"
 
 #include <QMouseEvent>
 
