@@ -34,7 +34,7 @@ int Run_Program()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     Register_Windows();
-    Single_Instance instance;
+    SingleInstance instance;
     if (!Start_Program(instance))
         return 0;
     return QApplication::exec();

@@ -25,13 +25,13 @@ constexpr const char* Month_Names[] = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
-void Fill_Numbers(QComboBox* list, int first, int last)
+void fillNumbers(QComboBox* list, int first, int last)
 {
     for (int number = first; number <= last; ++number)
         list->addItem(QString::number(number));
 }
 
-std::int16_t Chosen_Number(const QComboBox* list)
+std::int16_t chosenNumber(const QComboBox* list)
 {
     return list->currentText().toShort();
 }
@@ -39,7 +39,7 @@ std::int16_t Chosen_Number(const QComboBox* list)
 // Whether a key types characters into a field, the way a text box decides it: keys that type
 // nothing (Tab, arrows, Delete, Home, End), Enter and Backspace, and Ctrl shortcuts such as
 // Ctrl+V do not. Ctrl with Alt is AltGr on some keyboards, and types.
-bool Types_Characters(const QKeyEvent& key)
+bool typesCharacters(const QKeyEvent& key)
 {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
@@ -47,17 +47,17 @@ bool Types_Characters(const QKeyEvent& key)
     return !key.text().isEmpty() && key.text().front().isPrint();
 }
 
-bool Is_Ascii_Letter_Or_Space(QChar character)
+bool isAsciiLetterOrSpace(QChar character)
 {
     return (character >= u'A' && character <= u'Z') || (character >= u'a' && character <= u'z') || character == u' ';
 }
 
-bool Is_Ascii_Digit(QChar character)
+bool isAsciiDigit(QChar character)
 {
     return character >= u'0' && character <= u'9';
 }
 
-Prompts::Icon Icon_Of(ProblemIcon icon)
+Prompts::Icon iconOf(ProblemIcon icon)
 {
     return icon == ProblemIcon::error ? Prompts::Icon::Error : Prompts::Icon::Information;
 }
@@ -96,11 +96,11 @@ void frmGemologyMain::Form_Load()
 {
     for (const char* month : Month_Names)
         ui->cboMonth->addItem(QString::fromLatin1(month));
-    Fill_Numbers(ui->cboDate, 1, 31);
-    Fill_Numbers(ui->cboYear, 1901, 2050);
-    Fill_Numbers(ui->cboHH, 0, 23);
-    Fill_Numbers(ui->cboMM, 0, 59);
-    Fill_Numbers(ui->cboSS, 0, 59);
+    fillNumbers(ui->cboDate, 1, 31);
+    fillNumbers(ui->cboYear, 1901, 2050);
+    fillNumbers(ui->cboHH, 0, 23);
+    fillNumbers(ui->cboMM, 0, 59);
+    fillNumbers(ui->cboSS, 0, 59);
     for (std::string_view zone : Zone_List_Texts())
         ui->cmbTimeZone->addItem(To_QString(zone));
     ui->cmbTimeZone->setCurrentIndex(Zone_Default_Position);
@@ -124,7 +124,7 @@ bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (!Types_Characters(key))
+    if (!typesCharacters(key))
         return false;
 
     using KeyFilter = QString (frmGemologyMain::*)(const QString&);
@@ -148,7 +148,7 @@ bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
 
 QString frmGemologyMain::txtName_KeyPress(const QString& typed)
 {
-    if (!std::all_of(typed.begin(), typed.end(), Is_Ascii_Letter_Or_Space)) {
+    if (!std::all_of(typed.begin(), typed.end(), isAsciiLetterOrSpace)) {
         Prompts::current().showMessage(this, QStringLiteral("Please Enter only Letters"), Prompts::Icon::Information);
         return {};
     }
@@ -157,27 +157,27 @@ QString frmGemologyMain::txtName_KeyPress(const QString& typed)
 
 QString frmGemologyMain::txtLatD_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLatM_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLonD_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLonM_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
-QString frmGemologyMain::Number_KeyPress(const QString& typed)
+QString frmGemologyMain::numberKeyPress(const QString& typed)
 {
-    if (!std::all_of(typed.begin(), typed.end(), Is_Ascii_Digit)) {
+    if (!std::all_of(typed.begin(), typed.end(), isAsciiDigit)) {
         showOnlyNumbersMessage();
         return {};
     }
@@ -189,17 +189,17 @@ void frmGemologyMain::showOnlyNumbersMessage()
     Prompts::current().showMessage(this, QStringLiteral("Only Numbers Are Accepted"), Prompts::Icon::Error);
 }
 
-BirthEntry frmGemologyMain::Entry() const
+BirthEntry frmGemologyMain::birthEntry() const
 {
     BirthEntry entry;
     BirthData& birth = entry.birth;
     birth.name = ui->txtName->text();
     birth.month = static_cast<std::int16_t>(ui->cboMonth->currentIndex() + 1);
-    birth.day = Chosen_Number(ui->cboDate);
-    birth.year = Chosen_Number(ui->cboYear);
-    birth.hour = Chosen_Number(ui->cboHH);
-    birth.minute = Chosen_Number(ui->cboMM);
-    birth.second = Chosen_Number(ui->cboSS);
+    birth.day = chosenNumber(ui->cboDate);
+    birth.year = chosenNumber(ui->cboYear);
+    birth.hour = chosenNumber(ui->cboHH);
+    birth.minute = chosenNumber(ui->cboMM);
+    birth.second = chosenNumber(ui->cboSS);
     birth.city = ui->txtMCity->text();
     birth.state = ui->txtMState->text();
     birth.country = ui->txtMCountry->text();
@@ -214,7 +214,7 @@ BirthEntry frmGemologyMain::Entry() const
     return entry;
 }
 
-QLineEdit* frmGemologyMain::Field(EntryField field) const
+QLineEdit* frmGemologyMain::fieldOf(EntryField field) const
 {
     switch (field) {
     case EntryField::name: return ui->txtName;
@@ -229,26 +229,26 @@ QLineEdit* frmGemologyMain::Field(EntryField field) const
     return nullptr;
 }
 
-void frmGemologyMain::Show_Problem(const EntryProblem& problem)
+void frmGemologyMain::showProblem(const EntryProblem& problem)
 {
-    Prompts::current().showMessage(this, problem.message, Icon_Of(problem.icon));
+    Prompts::current().showMessage(this, problem.message, iconOf(problem.icon));
     if (problem.focus)
-        Field(*problem.focus)->setFocus();
+        fieldOf(*problem.focus)->setFocus();
 }
 
 bool frmGemologyMain::Check_Birth_Data()
 {
-    const std::optional<EntryProblem> problem = Birth_Entry_Problem(Entry());
+    const std::optional<EntryProblem> problem = Birth_Entry_Problem(birthEntry());
     if (problem)
-        Show_Problem(*problem);
+        showProblem(*problem);
     return !problem;
 }
 
 void frmGemologyMain::cmdBrowser_Click()
 {
-    const BirthData place = Entry().birth;
+    const BirthData place = birthEntry().birth;
     if (const std::optional<EntryProblem> problem = Birth_Place_Problem(place)) {
-        Show_Problem(*problem);
+        showProblem(*problem);
         return;
     }
     Open_Search_Page(Place_Search_Text(place), Page_Address(QStringLiteral("home-page")));
@@ -258,7 +258,7 @@ void frmGemologyMain::cmdRashi_Click()
 {
     if (!Check_Birth_Data())
         return;
-    const GemologyReading reading = Make_Gemology_Reading(Birth_Data_Of(Entry()));
+    const GemologyReading reading = Make_Gemology_Reading(Birth_Data_Of(birthEntry()));
 
     close();
     if (auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display))) {

@@ -107,43 +107,43 @@ void frmCrystalHealingMain::cmdBack_Click(int)
 void frmCrystalHealingMain::cboStone_Click()
 {
     if (ui->cboStone->currentIndex() >= 0)
-        Show_Stone(ui->cboStone->currentText().trimmed());
+        showStone(ui->cboStone->currentText().trimmed());
 }
 
 void frmCrystalHealingMain::cboDiseases_Click()
 {
-    Show_Entry_Stones(ui->cboDiseases, EntryKind::PhysicalDisease, ui->lstStone_Disease);
+    showEntryStones(ui->cboDiseases, EntryKind::PhysicalDisease, ui->lstStone_Disease);
 }
 
 void frmCrystalHealingMain::cboIllness_Click()
 {
-    Show_Entry_Stones(ui->cboIllness, EntryKind::MentalIllness, ui->lstStone_Illness);
+    showEntryStones(ui->cboIllness, EntryKind::MentalIllness, ui->lstStone_Illness);
 }
 
 void frmCrystalHealingMain::cboOrgans_Click()
 {
-    Show_Entry_Stones(ui->cboOrgans, EntryKind::Organ, ui->lstStone_Organ);
+    showEntryStones(ui->cboOrgans, EntryKind::Organ, ui->lstStone_Organ);
 }
 
 void frmCrystalHealingMain::lstStone_Disease_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Disease->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Illness_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Illness->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Organ_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Organ->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
-void frmCrystalHealingMain::Show_Entry_Stones(const QComboBox* selector, EntryKind kind, QListWidget* stones)
+void frmCrystalHealingMain::showEntryStones(const QComboBox* selector, EntryKind kind, QListWidget* stones)
 {
     // Emptying a selector (Back) leaves it with no item; there is nothing to look up then.
     if (selector->currentIndex() < 0)
@@ -155,7 +155,7 @@ void frmCrystalHealingMain::Show_Entry_Stones(const QComboBox* selector, EntryKi
         stones->setCurrentRow(0);
 }
 
-void frmCrystalHealingMain::Show_Stone(const QString& name)
+void frmCrystalHealingMain::showStone(const QString& name)
 {
     ui->lstDiseases->clear();
     ui->lstOrgans->clear();

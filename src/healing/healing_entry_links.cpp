@@ -26,21 +26,21 @@ constexpr LinkException Link_Exceptions[] = {
     {EntryKind::PhysicalDisease, "Lapis Lazuli", "Inflammations", No_Entry},
 };
 
-constexpr char lowerAscii(char c)
+constexpr char Lower_Ascii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-constexpr bool equalIgnoringCase(std::string_view a, std::string_view b)
+constexpr bool Equal_Ignoring_Case(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, {}, lowerAscii, lowerAscii);
+    return std::ranges::equal(a, b, {}, Lower_Ascii, Lower_Ascii);
 }
 
-std::optional<std::size_t> entryIndex(EntryKind kind, std::string_view text, bool ignoreCase)
+std::optional<std::size_t> Entry_Index(EntryKind kind, std::string_view text, bool ignoreCase)
 {
     const auto entries = EntryTexts(kind);
     const auto found = std::ranges::find_if(entries, [&](std::string_view entry) {
-        return ignoreCase ? equalIgnoringCase(entry, text) : entry == text;
+        return ignoreCase ? Equal_Ignoring_Case(entry, text) : entry == text;
     });
     if (found == entries.end())
         return std::nullopt;
@@ -48,25 +48,25 @@ std::optional<std::size_t> entryIndex(EntryKind kind, std::string_view text, boo
 }
 
 // The index of the entry a stone's label stands for, or nothing.
-std::optional<std::size_t> linkedEntry(EntryKind kind, std::string_view stone, std::string_view label)
+std::optional<std::size_t> Linked_Entry(EntryKind kind, std::string_view stone, std::string_view label)
 {
     for (const LinkException& exception : Link_Exceptions) {
         if (exception.kind == kind && exception.label == label
             && (exception.stone == Any_Stone || exception.stone == stone)) {
             if (exception.entry == No_Entry)
                 return std::nullopt;
-            return entryIndex(kind, exception.entry, false);
+            return Entry_Index(kind, exception.entry, false);
         }
     }
-    return entryIndex(kind, label, true);
+    return Entry_Index(kind, label, true);
 }
 
-std::vector<std::vector<std::string_view>> deriveStonesByEntry(EntryKind kind)
+std::vector<std::vector<std::string_view>> Derive_Stones_By_Entry(EntryKind kind)
 {
     std::vector<std::vector<std::string_view>> stonesByEntry(EntryTexts(kind).size());
     for (std::string_view name : StoneNames()) {
         for (std::string_view label : FindStone(name)->labels(kind)) {
-            const auto entry = linkedEntry(kind, name, label);
+            const auto entry = Linked_Entry(kind, name, label);
             if (!entry)
                 continue;
             auto& stones = stonesByEntry[*entry];
@@ -82,9 +82,9 @@ std::vector<std::vector<std::string_view>> deriveStonesByEntry(EntryKind kind)
 const std::vector<std::vector<std::string_view>>& Stones_By_Entry(EntryKind kind)
 {
     static const std::array tables{
-        deriveStonesByEntry(EntryKind::Organ),
-        deriveStonesByEntry(EntryKind::MentalIllness),
-        deriveStonesByEntry(EntryKind::PhysicalDisease),
+        Derive_Stones_By_Entry(EntryKind::Organ),
+        Derive_Stones_By_Entry(EntryKind::MentalIllness),
+        Derive_Stones_By_Entry(EntryKind::PhysicalDisease),
     };
     return tables[static_cast<std::size_t>(kind)];
 }

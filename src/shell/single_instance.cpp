@@ -57,9 +57,9 @@ void Write_Holder(int handle)
 
 }  // namespace
 
-Single_Instance::Single_Instance(const QString& lockPath) : path(lockPath) {}
+SingleInstance::SingleInstance(const QString& lockPath) : path(lockPath) {}
 
-Single_Instance::~Single_Instance()
+SingleInstance::~SingleInstance()
 {
     if (handle < 0)
         return;
@@ -67,7 +67,7 @@ Single_Instance::~Single_Instance()
     ::close(handle);
 }
 
-QString Single_Instance::defaultLockPath()
+QString SingleInstance::defaultLockPath()
 {
     // Only the runtime folder the session gives the user: when there is none, the toolkit's
     // stand-in lies in the folder for temporary files that every user shares.
@@ -84,7 +84,7 @@ QString Single_Instance::defaultLockPath()
     return folder + QStringLiteral("/instance-%1.lock").arg(QSysInfo::machineHostName());
 }
 
-bool Single_Instance::acquire()
+bool SingleInstance::acquire()
 {
     if (handle >= 0)
         return true;

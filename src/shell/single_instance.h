@@ -6,12 +6,12 @@
 // program on this machine keeps another out. Whatever else is found under the lock's name (a
 // file left by a crash, empty, garbage, naming another host or written by another user, or a
 // folder) is stale and taken over, so nothing left behind ever locks the user out.
-class Single_Instance {
+class SingleInstance {
 public:
-    explicit Single_Instance(const QString& lockPath = defaultLockPath());
-    ~Single_Instance();
-    Single_Instance(const Single_Instance&) = delete;
-    Single_Instance& operator=(const Single_Instance&) = delete;
+    explicit SingleInstance(const QString& lockPath = defaultLockPath());
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // True when this is the only running instance (or the lock place cannot be used at all).
     bool acquire();

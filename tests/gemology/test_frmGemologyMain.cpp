@@ -30,7 +30,7 @@
 
 namespace {
 
-QStringList Items(const QComboBox* list)
+QStringList itemTexts(const QComboBox* list)
 {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
@@ -38,7 +38,7 @@ QStringList Items(const QComboBox* list)
     return texts;
 }
 
-QStringList Numbers(int first, int last)
+QStringList numberTexts(int first, int last)
 {
     QStringList texts;
     for (int number = first; number <= last; ++number)
@@ -49,7 +49,7 @@ QStringList Numbers(int first, int last)
 using Icon = Prompts::Icon;
 
 // Types each character as one keystroke; characters with no key of their own arrive as text.
-void Type(QWidget* widget, const QString& text)
+void typeKeys(QWidget* widget, const QString& text)
 {
     for (const QChar character : text) {
         if (character.unicode() < 0x80)
@@ -150,18 +150,18 @@ void TestFrmGemologyMain::opensWithItsDefaults()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Zev Gemology"));
 
-    QCOMPARE(Items(control<QComboBox>("cboMonth")),
+    QCOMPARE(itemTexts(control<QComboBox>("cboMonth")),
              (QStringList{"January", "February", "March", "April", "May", "June", "July", "August", "September",
                           "October", "November", "December"}));
-    QCOMPARE(Items(control<QComboBox>("cboDate")), Numbers(1, 31));
-    QCOMPARE(Items(control<QComboBox>("cboYear")), Numbers(1901, 2050));
-    QCOMPARE(Items(control<QComboBox>("cboHH")), Numbers(0, 23));
-    QCOMPARE(Items(control<QComboBox>("cboMM")), Numbers(0, 59));
-    QCOMPARE(Items(control<QComboBox>("cboSS")), Numbers(0, 59));
+    QCOMPARE(itemTexts(control<QComboBox>("cboDate")), numberTexts(1, 31));
+    QCOMPARE(itemTexts(control<QComboBox>("cboYear")), numberTexts(1901, 2050));
+    QCOMPARE(itemTexts(control<QComboBox>("cboHH")), numberTexts(0, 23));
+    QCOMPARE(itemTexts(control<QComboBox>("cboMM")), numberTexts(0, 59));
+    QCOMPARE(itemTexts(control<QComboBox>("cboSS")), numberTexts(0, 59));
     QStringList zones;
     for (std::string_view zone : Zone_List_Texts())
         zones.append(To_QString(zone));
-    QCOMPARE(Items(control<QComboBox>("cmbTimeZone")), zones);
+    QCOMPARE(itemTexts(control<QComboBox>("cmbTimeZone")), zones);
     QCOMPARE(zones.size(), 71);
 
     for (const char* list : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS"})
@@ -261,7 +261,7 @@ void TestFrmGemologyMain::typedCharactersAreFiltered()
 
     QLineEdit* box = this->field(field);
     box->setFocus();
-    Type(box, typed);
+    typeKeys(box, typed);
     QCOMPARE(box->text(), shown);
     QStringList texts;
     for (const ScriptedPrompts::Shown& shownMessage : prompts.messages) {

@@ -7,7 +7,7 @@ Q_DECLARE_METATYPE(EntryKind)
 
 namespace {
 
-QStringList texts(std::span<const std::string_view> views)
+QStringList Texts_Of(std::span<const std::string_view> views)
 {
     QStringList list;
     for (std::string_view view : views)
@@ -15,7 +15,7 @@ QStringList texts(std::span<const std::string_view> views)
     return list;
 }
 
-std::string utf8(const QString& value)
+std::string Utf8_Of(const QString& value)
 {
     return value.toStdString();
 }
@@ -61,7 +61,7 @@ void TestHealingCatalogue::listSizes()
 
     QCOMPARE(StoneNames().size(), 33u);
     QCOMPARE(static_cast<int>(EntryTexts(kind).size()), entries);
-    QCOMPARE(texts(EntryTexts(kind)).removeDuplicates(), 0);
+    QCOMPARE(Texts_Of(EntryTexts(kind)).removeDuplicates(), 0);
 
     int labelCount = 0;
     for (std::string_view name : StoneNames()) {
@@ -111,9 +111,9 @@ void TestHealingCatalogue::everyEntryHasAStoneFromTheStoneList_data()
 void TestHealingCatalogue::everyEntryHasAStoneFromTheStoneList()
 {
     QFETCH(EntryKind, kind);
-    const QStringList names = texts(StoneNames());
+    const QStringList names = Texts_Of(StoneNames());
     for (std::string_view entry : EntryTexts(kind)) {
-        const QStringList stones = texts(StonesForEntry(kind, entry));
+        const QStringList stones = Texts_Of(StonesForEntry(kind, entry));
         QVERIFY2(!stones.isEmpty(), qPrintable(To_QString(entry)));
         int previous = -1;
         for (const QString& stone : stones) {
@@ -177,7 +177,7 @@ void TestHealingCatalogue::tellingRows()
     QFETCH(EntryKind, kind);
     QFETCH(QString, entry);
     QFETCH(QStringList, stones);
-    QCOMPARE(texts(StonesForEntry(kind, utf8(entry))), stones);
+    QCOMPARE(Texts_Of(StonesForEntry(kind, Utf8_Of(entry))), stones);
 }
 
 void TestHealingCatalogue::entryLookupIsExact_data()
@@ -199,7 +199,7 @@ void TestHealingCatalogue::entryLookupIsExact()
 {
     QFETCH(EntryKind, kind);
     QFETCH(QString, entry);
-    QVERIFY(StonesForEntry(kind, utf8(entry)).empty());
+    QVERIFY(StonesForEntry(kind, Utf8_Of(entry)).empty());
 }
 
 void TestHealingCatalogue::findStoneIsExact_data()
@@ -222,7 +222,7 @@ void TestHealingCatalogue::findStoneIsExact()
 {
     QFETCH(QString, name);
     QFETCH(int, number);
-    const auto stone = FindStone(utf8(name));
+    const auto stone = FindStone(Utf8_Of(name));
     QCOMPARE(stone.has_value(), number != 0);
     if (!stone)
         return;
@@ -258,9 +258,9 @@ void TestHealingCatalogue::stoneKeepsItsOwnLabels()
     QFETCH(QString, stone);
     QFETCH(EntryKind, kind);
     QFETCH(QStringList, labels);
-    const auto found = FindStone(utf8(stone));
+    const auto found = FindStone(Utf8_Of(stone));
     QVERIFY(found);
-    QCOMPARE(texts(found->labels(kind)), labels);
+    QCOMPARE(Texts_Of(found->labels(kind)), labels);
 }
 
 void TestHealingCatalogue::jasperIsNotRedJasper()
@@ -270,9 +270,9 @@ void TestHealingCatalogue::jasperIsNotRedJasper()
     QVERIFY(jasper && redJasper);
     QVERIFY(jasper->description.starts_with("Jasper is a red colored stone"));
     QVERIFY(redJasper->description.starts_with("As the name implies, Red Jasper"));
-    QCOMPARE(texts(StonesForEntry(EntryKind::PhysicalDisease, "Epilepsy")), QStringList{"Jasper"});
-    QCOMPARE(texts(StonesForEntry(EntryKind::PhysicalDisease, "Bronchitis")), QStringList{"Red Jasper"});
-    QCOMPARE(texts(StonesForEntry(EntryKind::Organ, "Ovaries")), (QStringList{"Red Jasper", "Jasper"}));
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::PhysicalDisease, "Epilepsy")), QStringList{"Jasper"});
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::PhysicalDisease, "Bronchitis")), QStringList{"Red Jasper"});
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::Organ, "Ovaries")), (QStringList{"Red Jasper", "Jasper"}));
 }
 
 QTEST_APPLESS_MAIN(TestHealingCatalogue)

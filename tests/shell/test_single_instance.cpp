@@ -18,7 +18,7 @@ namespace {
 // What a lock's name may hold when no instance runs.
 enum class Leftover { Empty, Garbage, OtherHost, ForeignOwner, Folder, FolderWithFiles, Link };
 
-void leaveBehind(Leftover kind, const QString& path)
+void Leave_Behind(Leftover kind, const QString& path)
 {
     const auto writeLock = [&](const QByteArray& content) {
         QFile file(path);
@@ -82,7 +82,7 @@ private slots:
         startFirstInstance(first);
 
         ScriptedPrompts prompts;
-        Single_Instance second(lockPath());
+        SingleInstance second(lockPath());
         QCOMPARE(Start_Program(second), nullptr);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.lastMessage(), QStringLiteral("Application is already running"));
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(QFile::exists(lockPath()));  // left behind by the crash
 
         ScriptedPrompts prompts;
-        Single_Instance again(lockPath());
+        SingleInstance again(lockPath());
         frmMDI* launcher = Start_Program(again);
         QVERIFY(launcher);
         QVERIFY(prompts.messages.isEmpty());
@@ -128,16 +128,16 @@ private slots:
         QFETCH(Leftover, leftover);
         QDir(lockPath()).removeRecursively();
         QFile::remove(lockPath());
-        leaveBehind(leftover, lockPath());
+        Leave_Behind(leftover, lockPath());
 
         ScriptedPrompts prompts;
-        Single_Instance first(lockPath());
+        SingleInstance first(lockPath());
         frmMDI* launcher = Start_Program(first);
         QVERIFY(launcher);
         QVERIFY(prompts.messages.isEmpty());
         delete launcher;
         // Taken over for real: the next start is the second instance.
-        Single_Instance second(lockPath());
+        SingleInstance second(lockPath());
         QVERIFY(!second.acquire());
     }
 
@@ -148,10 +148,10 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", "/proc/zev/runtime");
         qputenv("HOME", QFile::encodeName(runtime.filePath(QStringLiteral("home"))));
 
-        const QString path = Single_Instance::defaultLockPath();
-        Single_Instance first(path);
+        const QString path = SingleInstance::defaultLockPath();
+        SingleInstance first(path);
         const bool firstAcquired = first.acquire();
-        Single_Instance second(path);
+        SingleInstance second(path);
         const bool secondAcquired = second.acquire();
         qputenv("XDG_RUNTIME_DIR", runtimeBefore);
         qputenv("HOME", homeBefore);
@@ -167,7 +167,7 @@ private slots:
 
     void aLockPlaceThatCannotBeCreatedDoesNotKeepTheUserOut()
     {
-        Single_Instance nowhere(QStringLiteral("/proc/no-such-folder/zev-gemmarium.lock"));
+        SingleInstance nowhere(QStringLiteral("/proc/no-such-folder/zev-gemmarium.lock"));
         QVERIFY(nowhere.acquire());
     }
 };
