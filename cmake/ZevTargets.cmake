@@ -1,5 +1,6 @@
 # Each source folder builds two static libraries from the files it holds:
 #   zev_<folder>_logic  everything that is not a window (rules, tables, texts), QtCore at most
+#                       (the shell's page links open addresses through QtGui)
 #   zev_<folder>        the windows: the frm* classes with their Designer forms
 # so that the logic can be tested while a window of the same folder is being worked on.
 # WINDOW_FILES names further files (without extension) that belong with the windows because
