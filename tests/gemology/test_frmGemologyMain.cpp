@@ -350,13 +350,9 @@ void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll()
         QCOMPARE(prompts.lastMessage(), QStringLiteral("Only Numbers Are Accepted"));
         QCOMPARE(prompts.messages.constFirst().icon, Icon::Error);
     }
-    BirthEntry entry;
-    entry.birth.name = QStringLiteral("ASHA");
-    entry.latitudeDegrees = field("txtLatD")->text();
-    entry.latitudeMinutes = field("txtLatM")->text();
-    entry.longitudeDegrees = field("txtLonD")->text();
-    entry.longitudeMinutes = field("txtLonM")->text();
-    const BirthData birth = Birth_Data_Of(entry);
+    // What the reading takes from the four fields as they now stand.
+    const BirthData birth = Birth_Data_Of({{}, field("txtLatD")->text(), field("txtLatM")->text(),
+                                           field("txtLonD")->text(), field("txtLonM")->text()});
     const std::map<QString, int> values = {{"txtLatD", birth.latitudeDegrees}, {"txtLatM", birth.latitudeMinutes},
                                            {"txtLonD", birth.longitudeDegrees}, {"txtLonM", birth.longitudeMinutes}};
     QCOMPARE(values.at(fieldName), read);
