@@ -63,7 +63,9 @@ SingleInstance::~SingleInstance()
 {
     if (handle < 0)
         return;
-    QFile::remove(path);
+    // Only our own file: one put in its place after ours was deleted belongs to another instance.
+    if (Names_The_Same_File(handle, QFile::encodeName(path)))
+        QFile::remove(path);
     ::close(handle);
 }
 

@@ -165,6 +165,21 @@ private slots:
         QVERIFY(!secondAcquired);
     }
 
+    void anEndingInstanceLeavesTheLockThatReplacedItsOwn()
+    {
+        QFile::remove(lockPath());
+        auto first = std::make_unique<SingleInstance>(lockPath());
+        QVERIFY(first->acquire());
+        QVERIFY(QFile::remove(lockPath()));  // someone deleted the lock file of the running instance
+        SingleInstance second(lockPath());
+        QVERIFY(second.acquire());
+
+        first.reset();
+
+        SingleInstance third(lockPath());
+        QVERIFY(!third.acquire());
+    }
+
     void aLockPlaceThatCannotBeCreatedDoesNotKeepTheUserOut()
     {
         SingleInstance nowhere(QStringLiteral("/proc/no-such-folder/zev-gemmarium.lock"));
