@@ -3,7 +3,7 @@
 #include "divination/divination_pictures.h"
 #include "gemology/gemology_pictures.h"
 #include "healing/healing_pictures.h"
-#include "shell/picture_box.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QFont>
 #include <QFontMetrics>

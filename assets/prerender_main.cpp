@@ -1,8 +1,8 @@
 // Renders a drawing of the picture set the way the program shows it and stores the pixels for
 // the program to copy at start-up:
 //   zev-prerender <folder> <drawing> <width>x<height> <pixel density>
-#include "shell/picture_box.h"
-#include "shell/prerendered_pictures.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/widgets/prerendered_pictures.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

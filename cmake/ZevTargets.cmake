@@ -1,20 +1,22 @@
 # Each source folder builds two static libraries from the files it holds:
 #   zev_<folder>_logic  everything that is not a window (rules, tables, texts), QtCore at most
+#                       (the shell's page links open addresses through QtGui)
 #   zev_<folder>        the windows: the frm* classes with their Designer forms
 # so that the logic can be tested while a window of the same folder is being worked on.
-# A SINGLE folder (the shell, whose helpers every window uses) keeps everything in one library.
+# WINDOW_FILES names further files (without extension) that belong with the windows because
+# they open or manage them; the shell has a few.
 function(zev_folder folder)
-  cmake_parse_arguments(ARG "SINGLE" "" "LOGIC_LINKS;WINDOW_LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LOGIC_LINKS;WINDOW_LINKS;WINDOW_FILES" ${ARGN})
   file(GLOB all CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  set(window_names "frm[^/]*")
+  foreach(name ${ARG_WINDOW_FILES})
+    string(APPEND window_names "|${name}\\.(cpp|h)")
+  endforeach()
   set(windows ${all})
-  list(FILTER windows INCLUDE REGEX "/frm[^/]*$")
+  list(FILTER windows INCLUDE REGEX "/(${window_names})$")
   set(logic ${all})
-  list(FILTER logic EXCLUDE REGEX "/frm[^/]*$")
-  if(ARG_SINGLE)
-    set(logic ${all})
-    set(windows "")
-  endif()
+  list(FILTER logic EXCLUDE REGEX "/(${window_names})$")
 
   set(logic_sources ${logic})
   list(FILTER logic_sources INCLUDE REGEX "\\.cpp$")

@@ -1,6 +1,6 @@
 // Renders a drawing of the picture set to a square PNG, the way the program draws it:
 //   zev-render-icon <drawing> <side in pixels> <file.png>
-#include "shell/picture_box.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QGuiApplication>
 #include <QImage>

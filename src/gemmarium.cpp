@@ -6,10 +6,11 @@
 #include "gemology/frmGemologyMain.h"
 #include "gemology/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
-#include "shell/drawing_icon.h"
+#include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
 #include "shell/sub_programs.h"
+#include "shell/version.h"
 
 #include <QApplication>
 
@@ -27,7 +28,7 @@ void Set_Program_Identity()
 {
     QApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationName(QStringLiteral("Zev Gemmarium"));
-    QApplication::setApplicationVersion(QStringLiteral("1.30"));
+    QApplication::setApplicationVersion(Program_Version);
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillmere.ZevGemmarium"));
     QApplication::setWindowIcon(Drawing_Icon("app/icon"));
 }
@@ -36,7 +37,7 @@ int Run_Program()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     Register_Windows();
-    Single_Instance instance;
+    SingleInstance instance;
     if (!Start_Program(instance))
         return 0;
     return QApplication::exec();

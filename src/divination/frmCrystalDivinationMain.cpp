@@ -3,9 +3,10 @@
 #include "divination/crystal_draw.h"
 #include "divination/divination_crystals.h"
 #include "divination/divination_pictures.h"
-#include "shell/screen_fit.h"
+#include "shell/widgets/screen_fit.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "shell/vendor_links.h"
 #include "ui_frmCrystalDivinationMain.h"
 
@@ -13,10 +14,6 @@
 #include <algorithm>
 
 namespace {
-QString toText(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string_view longestReading()
 {
@@ -60,9 +57,9 @@ void frmCrystalDivinationMain::DrawCrystal()
 {
     const int number = Crystal_Number(Random_Source::uniform());
     const DivinationCrystal& crystal = Divination_Crystals::crystal(number);
-    ui->lblCrystalName->setText(toText(crystal.name));
+    ui->lblCrystalName->setText(To_QString(crystal.name));
     ui->lblCrystalName->show();
-    ui->lblCrystalDesc->setText(toText(crystal.reading));
+    ui->lblCrystalDesc->setText(To_QString(crystal.reading));
     ui->picCrystal->showPicture(Divination_IMG, crystal.picture);
     ui->picCrystal->setEnabled(false);
     ui->picCrystal->unsetCursor();
@@ -77,7 +74,7 @@ void frmCrystalDivinationMain::showReadyView()
 {
     ui->lblCrystalName->clear();
     ui->lblCrystalName->hide();  // no empty band above the introduction
-    ui->lblCrystalDesc->setText(toText(Divination_Crystals::Introduction));
+    ui->lblCrystalDesc->setText(To_QString(Divination_Crystals::Introduction));
     ui->picCrystal->showPicture(Divination_IMG, Divination_Pictures::Starting_Picture);
     ui->picCrystal->setEnabled(true);
     ui->picCrystal->setCursor(Qt::PointingHandCursor);
@@ -92,7 +89,7 @@ void frmCrystalDivinationMain::keepRoomForLongestReading()
     QLabel probe;
     probe.setFont(area->font());
     probe.setWordWrap(true);
-    probe.setText(toText(longestReading()));
+    probe.setText(To_QString(longestReading()));
     area->setMinimumHeight(probe.heightForWidth(area->minimumWidth()));
 }
 

@@ -1,10 +1,10 @@
 #include "gemology/frmGemologyDisplay.h"
 
 #include "gemology/gemology_pictures.h"
-#include "shell/screen_fit.h"
-#include "shell/clipboard_guard.h"
+#include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
 #include "ui_frmGemologyDisplay.h"
 
 #include <QCloseEvent>

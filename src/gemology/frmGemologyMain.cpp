@@ -7,11 +7,13 @@
 #include "gemology/place_search.h"
 #include "gemology/reading_sequence.h"
 #include "gemology/zone_table.h"
-#include "shell/screen_fit.h"
+#include "shell/widgets/screen_fit.h"
 #include "shell/page_links.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/paste_guard.h"
 #include "ui_frmGemologyMain.h"
 
 #include <QAbstractItemView>
@@ -26,18 +28,13 @@
 
 namespace {
 
-QString Latin1_Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void Fill_Numbers(QComboBox* list, int first, int last)
+void fillNumbers(QComboBox* list, int first, int last)
 {
     for (int number = first; number <= last; ++number)
         list->addItem(QString::number(number));
 }
 
-std::int16_t Chosen_Number(const QComboBox* list)
+std::int16_t chosenNumber(const QComboBox* list)
 {
     return list->currentText().toShort();
 }
@@ -45,7 +42,7 @@ std::int16_t Chosen_Number(const QComboBox* list)
 // Whether a key types characters into a field, the way a text box decides it: keys that type
 // nothing (Tab, arrows, Delete, Home, End), Enter and Backspace, and Ctrl shortcuts such as
 // Ctrl+V do not. Ctrl with Alt is AltGr on some keyboards, and types.
-bool Types_Characters(const QKeyEvent& key)
+bool typesCharacters(const QKeyEvent& key)
 {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
@@ -53,17 +50,17 @@ bool Types_Characters(const QKeyEvent& key)
     return !key.text().isEmpty() && key.text().front().isPrint();
 }
 
-bool Is_Ascii_Letter_Or_Space(QChar character)
+bool isAsciiLetterOrSpace(QChar character)
 {
     return (character >= u'A' && character <= u'Z') || (character >= u'a' && character <= u'z') || character == u' ';
 }
 
-bool Is_Ascii_Digit(QChar character)
+bool isAsciiDigit(QChar character)
 {
     return character >= u'0' && character <= u'9';
 }
 
-Prompts::Icon Icon_Of(ProblemIcon icon)
+Prompts::Icon iconOf(ProblemIcon icon)
 {
     return icon == ProblemIcon::error ? Prompts::Icon::Error : Prompts::Icon::Information;
 }
@@ -96,6 +93,8 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     Scroll_Body(centralWidget());
     for (QLineEdit* field : {ui->txtName, ui->txtLatD, ui->txtLatM, ui->txtLonD, ui->txtLonM})
         field->installEventFilter(this);
+    for (QLineEdit* field : {ui->txtLatD, ui->txtLatM, ui->txtLonD, ui->txtLonM})
+        PasteGuard::protect(field, [this] { showOnlyNumbersMessage(); });
     connect(ui->cmdRashi, &QPushButton::clicked, this, &frmGemologyMain::cmdRashi_Click);
     connect(ui->mnuNext, &QAction::triggered, this, &frmGemologyMain::mnuNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmGemologyMain::mnuExit_Click);
@@ -118,7 +117,7 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
             &frmGemologyMain::lstPlaces_Activated);
     connect(ui->cmbTimeZone, &QComboBox::activated, this, &frmGemologyMain::cmbTimeZone_Activated);
     connect(ui->chkDST, &QCheckBox::clicked, this, &frmGemologyMain::chkDST_Click);
-    for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM})
+    for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboTimeAccuracy})
         connect(list, &QComboBox::currentIndexChanged, this, &frmGemologyMain::showPlaceZone);
     PlaceAtlas& atlas = PlaceAtlas::shared();
     connect(&atlas, &PlaceAtlas::ready, this, &frmGemologyMain::atlas_Ready);
@@ -134,17 +133,17 @@ frmGemologyMain::~frmGemologyMain()
 void frmGemologyMain::Form_Load()
 {
     for (std::string_view month : Month_Names)
-        ui->cboMonth->addItem(Latin1_Text(month));
-    Fill_Numbers(ui->cboDate, 1, 31);
-    Fill_Numbers(ui->cboYear, 1901, 2050);
-    Fill_Numbers(ui->cboHH, 0, 23);
-    Fill_Numbers(ui->cboMM, 0, 59);
-    Fill_Numbers(ui->cboSS, 0, 59);
+        ui->cboMonth->addItem(To_QString(month));
+    fillNumbers(ui->cboDate, 1, 31);
+    fillNumbers(ui->cboYear, 1901, 2050);
+    fillNumbers(ui->cboHH, 0, 23);
+    fillNumbers(ui->cboMM, 0, 59);
+    fillNumbers(ui->cboSS, 0, 59);
     for (std::string_view zone : Zone_List_Texts())
-        ui->cmbTimeZone->addItem(Latin1_Text(zone));
+        ui->cmbTimeZone->addItem(To_QString(zone));
     ui->cmbTimeZone->setCurrentIndex(Zone_Default_Position);
     for (const TimeAccuracyChoice& choice : Time_Accuracy_Choices)
-        ui->cboTimeAccuracy->addItem(Latin1_Text(choice.listText));
+        ui->cboTimeAccuracy->addItem(To_QString(choice.listText));
     ui->fraMain->raise();
     Sub_Programs::placeAtTopCentre(this);
 }
@@ -165,7 +164,7 @@ bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (!Types_Characters(key))
+    if (!typesCharacters(key))
         return false;
 
     using KeyFilter = QString (frmGemologyMain::*)(const QString&);
@@ -189,7 +188,7 @@ bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
 
 QString frmGemologyMain::txtName_KeyPress(const QString& typed)
 {
-    if (!std::all_of(typed.begin(), typed.end(), Is_Ascii_Letter_Or_Space)) {
+    if (!std::all_of(typed.begin(), typed.end(), isAsciiLetterOrSpace)) {
         Prompts::current().showMessage(this, QStringLiteral("Please Enter only Letters"), Prompts::Icon::Information);
         return {};
     }
@@ -198,44 +197,49 @@ QString frmGemologyMain::txtName_KeyPress(const QString& typed)
 
 QString frmGemologyMain::txtLatD_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLatM_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLonD_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
 QString frmGemologyMain::txtLonM_KeyPress(const QString& typed)
 {
-    return Number_KeyPress(typed);
+    return numberKeyPress(typed);
 }
 
-QString frmGemologyMain::Number_KeyPress(const QString& typed)
+QString frmGemologyMain::numberKeyPress(const QString& typed)
 {
-    if (!std::all_of(typed.begin(), typed.end(), Is_Ascii_Digit)) {
-        Prompts::current().showMessage(this, QStringLiteral("Only Numbers Are Accepted"), Prompts::Icon::Error);
+    if (!std::all_of(typed.begin(), typed.end(), isAsciiDigit)) {
+        showOnlyNumbersMessage();
         return {};
     }
     return typed;
 }
 
-BirthEntry frmGemologyMain::Entry() const
+void frmGemologyMain::showOnlyNumbersMessage()
+{
+    Prompts::current().showMessage(this, QStringLiteral("Only Numbers Are Accepted"), Prompts::Icon::Error);
+}
+
+BirthEntry frmGemologyMain::birthEntry() const
 {
     BirthEntry entry;
     BirthData& birth = entry.birth;
     birth.name = ui->txtName->text();
     birth.month = static_cast<std::int16_t>(ui->cboMonth->currentIndex() + 1);
-    birth.day = Chosen_Number(ui->cboDate);
-    birth.year = Chosen_Number(ui->cboYear);
-    birth.hour = Chosen_Number(ui->cboHH);
-    birth.minute = Chosen_Number(ui->cboMM);
-    birth.second = Chosen_Number(ui->cboSS);
+    birth.day = chosenNumber(ui->cboDate);
+    birth.year = chosenNumber(ui->cboYear);
+    birth.hour = chosenNumber(ui->cboHH);
+    birth.minute = chosenNumber(ui->cboMM);
+    birth.second = chosenNumber(ui->cboSS);
     birth.timeAccuracy = Time_Accuracy_At(ui->cboTimeAccuracy->currentIndex());
     birth.city = ui->txtMCity->text();
     birth.state = ui->txtMState->text();
@@ -251,7 +255,7 @@ BirthEntry frmGemologyMain::Entry() const
     return entry;
 }
 
-QLineEdit* frmGemologyMain::Field(EntryField field) const
+QLineEdit* frmGemologyMain::fieldOf(EntryField field) const
 {
     switch (field) {
     case EntryField::name: return ui->txtName;
@@ -266,26 +270,26 @@ QLineEdit* frmGemologyMain::Field(EntryField field) const
     return nullptr;
 }
 
-void frmGemologyMain::Show_Problem(const EntryProblem& problem)
+void frmGemologyMain::showProblem(const EntryProblem& problem)
 {
-    Prompts::current().showMessage(this, problem.message, Icon_Of(problem.icon));
+    Prompts::current().showMessage(this, problem.message, iconOf(problem.icon));
     if (problem.focus)
-        Field(*problem.focus)->setFocus();
+        fieldOf(*problem.focus)->setFocus();
 }
 
 bool frmGemologyMain::Check_Birth_Data()
 {
-    const std::optional<EntryProblem> problem = Birth_Entry_Problem(Entry());
+    const std::optional<EntryProblem> problem = Birth_Entry_Problem(birthEntry());
     if (problem)
-        Show_Problem(*problem);
+        showProblem(*problem);
     return !problem;
 }
 
 void frmGemologyMain::cmdBrowser_Click()
 {
-    const BirthData place = Entry().birth;
+    const BirthData place = birthEntry().birth;
     if (const std::optional<EntryProblem> problem = Birth_Place_Problem(place)) {
-        Show_Problem(*problem);
+        showProblem(*problem);
         return;
     }
     Open_Search_Page(Place_Search_Text(place), Page_Address(QStringLiteral("home-page")));
@@ -372,10 +376,12 @@ std::optional<PlaceMoment> frmGemologyMain::placeMoment() const
 {
     if (!chosenPlace)
         return std::nullopt;
-    const QDate date(Chosen_Number(ui->cboYear), ui->cboMonth->currentIndex() + 1, Chosen_Number(ui->cboDate));
+    // The moment the reading takes: with no known time of birth, noon of the birth day.
+    const BirthData birth = Birth_Data_Of(birthEntry());
+    const QDate date(birth.year, birth.month, birth.day);
     if (!date.isValid())
         return std::nullopt;
-    return PlaceMoment{chosenPlace->name, date, QTime(Chosen_Number(ui->cboHH), Chosen_Number(ui->cboMM)),
+    return PlaceMoment{chosenPlace->name, date, QTime(birth.hour, birth.minute),
                        Arc_Minutes_Of(chosenPlace->longitude).signedMinutes()};
 }
 
@@ -451,7 +457,7 @@ void frmGemologyMain::cmdRashi_Click()
 {
     if (!Check_Birth_Data())
         return;
-    BirthData birth = Birth_Data_Of(Entry());
+    BirthData birth = Birth_Data_Of(birthEntry());
     if (!takePlaceZone(birth))
         return;
     const GemologyReading reading = Make_Gemology_Reading(birth);

@@ -47,12 +47,15 @@ private:
     QString txtLatM_KeyPress(const QString& typed);
     QString txtLonD_KeyPress(const QString& typed);
     QString txtLonM_KeyPress(const QString& typed);
-    QString Number_KeyPress(const QString& typed);
+    QString numberKeyPress(const QString& typed);
+    // The number fields' message, for a typed character that is no digit and for pasted text
+    // that does not fit the field.
+    void showOnlyNumbersMessage();
 
     bool Check_Birth_Data();
-    BirthEntry Entry() const;
-    void Show_Problem(const EntryProblem& problem);
-    QLineEdit* Field(EntryField field) const;
+    BirthEntry birthEntry() const;
+    void showProblem(const EntryProblem& problem);
+    QLineEdit* fieldOf(EntryField field) const;
 
     // The place finder: the atlas places matching the city text, in a list under the field.
     void showPlaceList(const QString& text);

@@ -4,10 +4,10 @@
 #include "gemology/report_file.h"
 #include "gemology/report_links.h"
 #include "gemology/rtf_writer.h"
-#include "shell/clipboard_guard.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
 #include "ui_frmGemologySave.h"
 
 #include <QCloseEvent>

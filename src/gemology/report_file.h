@@ -7,5 +7,7 @@
 QString With_Default_Suffix(const QString& path, const QString& suffix);
 
 // Writes the whole file or nothing: an existing file is replaced only once the new content is
-// complete, and a failure leaves no partial file behind. Returns the reason of a failure.
+// complete and on the disk, and a failure (no space, quota, I/O error) leaves the folder as it
+// was, without a partial, empty or temporary file. Returns the reason of a failure, as the
+// system words it ("No space left on device").
 std::optional<QString> Write_Whole_File(const QString& path, const QByteArray& content);

@@ -40,7 +40,7 @@ const RunRow Report_Table[] = {
     {Off, Red,    &ReportTexts::moonText,           BlankLine},
 };
 
-QString rowText(const RunRow& row, const ReportTexts& texts)
+QString Row_Text(const RunRow& row, const ReportTexts& texts)
 {
     if (const auto* fixed = std::get_if<const char*>(&row.text))
         return QString::fromLatin1(*fixed);
@@ -53,7 +53,7 @@ QList<TextRun> Build_Report_Runs(const ReportTexts& texts)
 {
     QList<TextRun> runs;
     for (const RunRow& row : Report_Table) {
-        QString text = rowText(row, texts);
+        QString text = Row_Text(row, texts);
         if (row.ending == BlankLine)
             text += Blank_Line_After;
         runs.append({text, row.colour, row.emphasis == On});

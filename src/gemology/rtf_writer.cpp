@@ -6,7 +6,7 @@ namespace {
 
 // The colours of the runs, each once, in the order of first use; a run's colour is written
 // as its place in this table counted from 1 (entry 0 is the reader's default colour).
-QList<RgbColour> colourTable(const QList<TextRun>& runs)
+QList<RgbColour> Colour_Table(const QList<TextRun>& runs)
 {
     QList<RgbColour> colours;
     for (const TextRun& run : runs) {
@@ -16,17 +16,17 @@ QList<RgbColour> colourTable(const QList<TextRun>& runs)
     return colours;
 }
 
-bool isDropped(char16_t unit)
+bool Is_Dropped(char16_t unit)
 {
     return unit < 0x20 || (unit >= 0x7f && unit <= 0x9f);
 }
 
-bool isOutsideAscii(char16_t unit)
+bool Is_Outside_Ascii(char16_t unit)
 {
-    return unit >= 0x80 && !isDropped(unit);
+    return unit >= 0x80 && !Is_Dropped(unit);
 }
 
-void appendUnicode(QByteArray& out, char16_t unit)
+void Append_Unicode(QByteArray& out, char16_t unit)
 {
     out += "\\u" + QByteArray::number(static_cast<int16_t>(unit)) + '?';
 }
@@ -34,19 +34,19 @@ void appendUnicode(QByteArray& out, char16_t unit)
 // Appends a stretch of characters outside ASCII, starting at `from`, and returns where it ends.
 // The stretch stands in a group of its own: some readers take the text that follows a "?"
 // fallback for part of it, and the group's end keeps them from eating real text.
-qsizetype appendOutsideAscii(QByteArray& out, const QString& line, qsizetype from)
+qsizetype Append_Outside_Ascii(QByteArray& out, const QString& line, qsizetype from)
 {
     out += '{';
     qsizetype i = from;
-    for (; i < line.size() && isOutsideAscii(line.at(i).unicode()); ++i) {
+    for (; i < line.size() && Is_Outside_Ascii(line.at(i).unicode()); ++i) {
         const char16_t unit = line.at(i).unicode();
         if (QChar::isHighSurrogate(unit)) {
             if (i + 1 < line.size() && line.at(i + 1).isLowSurrogate()) {
-                appendUnicode(out, unit);
-                appendUnicode(out, line.at(++i).unicode());
+                Append_Unicode(out, unit);
+                Append_Unicode(out, line.at(++i).unicode());
             }
         } else if (!QChar::isLowSurrogate(unit)) {
-            appendUnicode(out, unit);
+            Append_Unicode(out, unit);
         }
     }
     out += '}';
@@ -54,13 +54,13 @@ qsizetype appendOutsideAscii(QByteArray& out, const QString& line, qsizetype fro
 }
 
 // Appends one line of text, with the characters RTF gives a meaning escaped.
-void appendLine(QByteArray& out, const QString& line)
+void Append_Line(QByteArray& out, const QString& line)
 {
     qsizetype i = 0;
     while (i < line.size()) {
         const char16_t unit = line.at(i).unicode();
-        if (isOutsideAscii(unit)) {
-            i = appendOutsideAscii(out, line, i);
+        if (Is_Outside_Ascii(unit)) {
+            i = Append_Outside_Ascii(out, line, i);
             continue;
         }
         if (unit == u'\t') {
@@ -68,28 +68,28 @@ void appendLine(QByteArray& out, const QString& line)
         } else if (unit == u'\\' || unit == u'{' || unit == u'}') {
             out += '\\';
             out += static_cast<char>(unit);
-        } else if (!isDropped(unit)) {
+        } else if (!Is_Dropped(unit)) {
             out += static_cast<char>(unit);
         }
         ++i;
     }
 }
 
-void appendText(QByteArray& out, const QString& text)
+void Append_Text(QByteArray& out, const QString& text)
 {
     const QStringList lines = Split_Lines(text);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             out += "\\par\r\n";
-        appendLine(out, lines.at(i));
+        Append_Line(out, lines.at(i));
     }
 }
 
-QByteArray header(const QList<RgbColour>& colours, const RtfFont& font)
+QByteArray Rtf_Header(const QList<RgbColour>& colours, const RtfFont& font)
 {
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
     out += "{\\fonttbl{\\f0\\fswiss\\fcharset0 ";
-    appendLine(out, font.name);
+    Append_Line(out, font.name);
     out += ";}}\r\n{\\colortbl ;";
     for (const RgbColour& colour : colours) {
         out += "\\red" + QByteArray::number(colour.red) + "\\green" + QByteArray::number(colour.green)
@@ -104,12 +104,12 @@ QByteArray header(const QList<RgbColour>& colours, const RtfFont& font)
 
 QByteArray Write_Rtf(const QList<TextRun>& runs, const RtfFont& font)
 {
-    const QList<RgbColour> colours = colourTable(runs);
-    QByteArray out = header(colours, font);
+    const QList<RgbColour> colours = Colour_Table(runs);
+    QByteArray out = Rtf_Header(colours, font);
     for (const TextRun& run : runs) {
         out += "\\cf" + QByteArray::number(colours.indexOf(run.colour) + 1);
         out += run.bold ? "\\b " : "\\b0 ";
-        appendText(out, run.text);
+        Append_Text(out, run.text);
     }
     // A line end straight after an escaped backslash confuses some readers, so none comes
     // before the closing brace.

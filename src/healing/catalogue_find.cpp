@@ -2,6 +2,7 @@
 
 #include "healing/folded_words.h"
 #include "healing/healing_catalogue.h"
+#include "shell/table_text.h"
 
 #include <QStringList>
 
@@ -24,11 +25,6 @@ constexpr struct {
     {FoundGroup::Organs, EntryKind::Organ},
 };
 
-QString Qt_Text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 // Every stone and entry with its folded words, in the order results are shown.
 const std::vector<SearchedText>& Searched_Texts()
 {
@@ -36,12 +32,12 @@ const std::vector<SearchedText>& Searched_Texts()
         std::vector<SearchedText> all;
         int index = 0;
         for (std::string_view name : StoneNames())
-            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Folded_Words(Qt_Text(name))});
+            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Folded_Words(To_QString(name))});
         for (const auto& [group, kind] : Entry_Groups) {
             index = 0;
             for (std::string_view entry : EntryTexts(kind)) {
                 const int stones = static_cast<int>(StonesForEntry(kind, entry).size());
-                all.push_back({{group, index++, entry, stones}, Folded_Words(Qt_Text(entry))});
+                all.push_back({{group, index++, entry, stones}, Folded_Words(To_QString(entry))});
             }
         }
         return all;
@@ -98,9 +94,9 @@ QString Found_Group_Title(FoundGroup group)
 QString Found_Item_Text(const FoundItem& item)
 {
     if (item.group == FoundGroup::Crystals)
-        return Qt_Text(item.text);
+        return To_QString(item.text);
     return QStringLiteral("%1 (%2 %3)")
-        .arg(Qt_Text(item.text))
+        .arg(To_QString(item.text))
         .arg(item.stoneCount)
         .arg(item.stoneCount == 1 ? QStringLiteral("stone") : QStringLiteral("stones"));
 }

@@ -4,12 +4,13 @@
 #include "healing/healing_entry_links.h"
 #include "healing/healing_pictures.h"
 #include "healing/stone_in_readings.h"
-#include "shell/screen_fit.h"
-#include "shell/clipboard_guard.h"
-#include "shell/drawing_icon.h"
+#include "shell/widgets/screen_fit.h"
 #include "shell/prompts.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
 #include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/drawing_icon.h"
 #include "ui_frmCrystalHealingMain.h"
 
 #include <QButtonGroup>
@@ -26,15 +27,10 @@ namespace {
 // The stones pictured along the foot of the start panel, by number.
 constexpr int Gallery_Stones[] = {10, 7, 12, 14, 31, 33, 29};
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 void appendAll(QListWidget* list, std::span<const std::string_view> items)
 {
     for (std::string_view item : items)
-        list->addItem(text(item));
+        list->addItem(To_QString(item));
 }
 
 // Where a result of the find list leads: its group and its place in the group's list.
@@ -49,13 +45,13 @@ constexpr int Label_Stone_Role = Qt::UserRole;
 void appendLabels(QListWidget* list, EntryKind kind, const HealingStone& stone)
 {
     for (std::string_view label : stone.labels(kind)) {
-        auto* item = new QListWidgetItem(text(label), list);
-        item->setData(Label_Stone_Role, text(stone.name));
+        auto* item = new QListWidgetItem(To_QString(label), list);
+        item->setData(Label_Stone_Role, To_QString(stone.name));
         const auto entry = Linked_Entry(kind, stone.name, label);
         item->setToolTip(entry ? QStringLiteral("Show the crystals for \u201c%1\u201d")
-                                     .arg(text(EntryTexts(kind)[*entry]))
+                                     .arg(To_QString(EntryTexts(kind)[*entry]))
                                : QStringLiteral("No entry of the catalogue lists %1 for \u201c%2\u201d.")
-                                     .arg(text(stone.name), text(label)));
+                                     .arg(To_QString(stone.name), To_QString(label)));
     }
 }
 
@@ -144,7 +140,7 @@ void frmCrystalHealingMain::cmdNext_Click()
     }
     const Search& search = searches[static_cast<std::size_t>(chosen)];
     for (std::string_view item : search.kind ? EntryTexts(*search.kind) : StoneNames())
-        search.selector->addItem(text(item));
+        search.selector->addItem(To_QString(item));
     search.selector->setCurrentIndex(0);
     ui->stkPanels->setCurrentWidget(search.panel);
 }
@@ -161,43 +157,43 @@ void frmCrystalHealingMain::cmdBack_Click(int)
 void frmCrystalHealingMain::cboStone_Click()
 {
     if (ui->cboStone->currentIndex() >= 0)
-        Show_Stone(ui->cboStone->currentText().trimmed());
+        showStone(ui->cboStone->currentText().trimmed());
 }
 
 void frmCrystalHealingMain::cboDiseases_Click()
 {
-    Show_Entry_Stones(ui->cboDiseases, EntryKind::PhysicalDisease, ui->lstStone_Disease);
+    showEntryStones(ui->cboDiseases, EntryKind::PhysicalDisease, ui->lstStone_Disease);
 }
 
 void frmCrystalHealingMain::cboIllness_Click()
 {
-    Show_Entry_Stones(ui->cboIllness, EntryKind::MentalIllness, ui->lstStone_Illness);
+    showEntryStones(ui->cboIllness, EntryKind::MentalIllness, ui->lstStone_Illness);
 }
 
 void frmCrystalHealingMain::cboOrgans_Click()
 {
-    Show_Entry_Stones(ui->cboOrgans, EntryKind::Organ, ui->lstStone_Organ);
+    showEntryStones(ui->cboOrgans, EntryKind::Organ, ui->lstStone_Organ);
 }
 
 void frmCrystalHealingMain::lstStone_Disease_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Disease->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Illness_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Illness->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Organ_Click()
 {
     if (const QListWidgetItem* item = ui->lstStone_Organ->currentItem())
-        Show_Stone(item->text().trimmed());
+        showStone(item->text().trimmed());
 }
 
-void frmCrystalHealingMain::Show_Entry_Stones(const QComboBox* selector, EntryKind kind, QListWidget* stones)
+void frmCrystalHealingMain::showEntryStones(const QComboBox* selector, EntryKind kind, QListWidget* stones)
 {
     // Emptying a selector (Back) leaves it with no item; there is nothing to look up then.
     if (selector->currentIndex() < 0)
@@ -209,7 +205,7 @@ void frmCrystalHealingMain::Show_Entry_Stones(const QComboBox* selector, EntryKi
         stones->setCurrentRow(0);
 }
 
-void frmCrystalHealingMain::Show_Stone(const QString& name)
+void frmCrystalHealingMain::showStone(const QString& name)
 {
     shownSelection = nullptr;
     ui->lstDiseases->clear();
@@ -222,7 +218,7 @@ void frmCrystalHealingMain::Show_Stone(const QString& name)
     appendLabels(ui->lstIllness, EntryKind::MentalIllness, *stone);
     appendLabels(ui->lstOrgans, EntryKind::Organ, *stone);
 
-    const QString description = text(stone->description);
+    const QString description = To_QString(stone->description);
     ui->txtStoneDesc->setPlainText(description);
     ui->imgStone->showPicture(Healing_IMG, stone->picture);
     ui->lblOrgans->setText(description);

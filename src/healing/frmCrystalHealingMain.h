@@ -57,9 +57,9 @@ private:
     void Form_Unload();
 
     // Lists the stones of the selector's entry and selects the first of them.
-    void Show_Entry_Stones(const QComboBox* selector, EntryKind kind, QListWidget* stones);
+    void showEntryStones(const QComboBox* selector, EntryKind kind, QListWidget* stones);
     // Shows a stone's labels on the crystal panel and its description and picture everywhere.
-    void Show_Stone(const QString& name);
+    void showStone(const QString& name);
 
     // Runs a selector's lookup for its current item.
     void lookUp(const Search& search);

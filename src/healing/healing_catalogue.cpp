@@ -19,7 +19,7 @@ constexpr auto Names = [] {
 }();
 
 // The labels actually filled in, up to the first empty place.
-std::span<const std::string_view> filledLabels(const Healing_Stone_Table::Labels& labels)
+std::span<const std::string_view> Filled_Labels(const Healing_Stone_Table::Labels& labels)
 {
     const auto end = std::ranges::find(labels, std::string_view{});
     return {labels.begin(), end};
@@ -72,9 +72,9 @@ std::optional<HealingStone> FindStone(std::string_view name)
     return HealingStone{
         .name = row.name,
         .number = number,
-        .physicalLabels = filledLabels(row.physical),
-        .mentalLabels = filledLabels(row.mental),
-        .organLabels = filledLabels(row.organs),
+        .physicalLabels = Filled_Labels(row.physical),
+        .mentalLabels = Filled_Labels(row.mental),
+        .organLabels = Filled_Labels(row.organs),
         .description = Stone_Description(number),
         .picture = number,
     };

@@ -26,28 +26,28 @@ constexpr LinkException Link_Exceptions[] = {
     {EntryKind::PhysicalDisease, "Lapis Lazuli", "Inflammations", No_Entry},
 };
 
-constexpr char lowerAscii(char c)
+constexpr char Lower_Ascii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-constexpr bool equalIgnoringCase(std::string_view a, std::string_view b)
+constexpr bool Equal_Ignoring_Case(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, {}, lowerAscii, lowerAscii);
+    return std::ranges::equal(a, b, {}, Lower_Ascii, Lower_Ascii);
 }
 
-std::optional<std::size_t> entryIndex(EntryKind kind, std::string_view text, bool ignoreCase)
+std::optional<std::size_t> Entry_Index(EntryKind kind, std::string_view text, bool ignoreCase)
 {
     const auto entries = EntryTexts(kind);
     const auto found = std::ranges::find_if(entries, [&](std::string_view entry) {
-        return ignoreCase ? equalIgnoringCase(entry, text) : entry == text;
+        return ignoreCase ? Equal_Ignoring_Case(entry, text) : entry == text;
     });
     if (found == entries.end())
         return std::nullopt;
     return static_cast<std::size_t>(found - entries.begin());
 }
 
-std::vector<std::vector<std::string_view>> deriveStonesByEntry(EntryKind kind)
+std::vector<std::vector<std::string_view>> Derive_Stones_By_Entry(EntryKind kind)
 {
     std::vector<std::vector<std::string_view>> stonesByEntry(EntryTexts(kind).size());
     for (std::string_view name : StoneNames()) {
@@ -72,18 +72,18 @@ std::optional<std::size_t> Linked_Entry(EntryKind kind, std::string_view stone, 
             && (exception.stone == Any_Stone || exception.stone == stone)) {
             if (exception.entry == No_Entry)
                 return std::nullopt;
-            return entryIndex(kind, exception.entry, false);
+            return Entry_Index(kind, exception.entry, false);
         }
     }
-    return entryIndex(kind, label, true);
+    return Entry_Index(kind, label, true);
 }
 
 const std::vector<std::vector<std::string_view>>& Stones_By_Entry(EntryKind kind)
 {
     static const std::array tables{
-        deriveStonesByEntry(EntryKind::Organ),
-        deriveStonesByEntry(EntryKind::MentalIllness),
-        deriveStonesByEntry(EntryKind::PhysicalDisease),
+        Derive_Stones_By_Entry(EntryKind::Organ),
+        Derive_Stones_By_Entry(EntryKind::MentalIllness),
+        Derive_Stones_By_Entry(EntryKind::PhysicalDisease),
     };
     return tables[static_cast<std::size_t>(kind)];
 }

@@ -1,12 +1,13 @@
 #include "shell/frmMDI.h"
 
-#include "shell/drawing_icon.h"
-#include "shell/link_label.h"
 #include "shell/page_links.h"
-#include "shell/picture_box.h"
-#include "shell/screen_fit.h"
+#include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
+#include "shell/version.h"
+#include "shell/widgets/drawing_icon.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
 #include "ui_frmMDI.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ void openSubProgram(SubWindow program)
 frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
 {
     ui->setupUi(this);
+    setWindowTitle(Program_Title_And_Version);
     for (int index : {0, 1, 2}) {
         auto* button = findChild<QPushButton*>(QStringLiteral("cmdSelectOption_%1").arg(index));
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });

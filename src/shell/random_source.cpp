@@ -10,7 +10,7 @@ std::function<double()>& replacement()
     return source;
 }
 
-double clockSeededUniform()
+double Clock_Seeded_Uniform()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seed{static_cast<unsigned>(ticks), static_cast<unsigned>(ticks >> 32)};
@@ -25,7 +25,7 @@ double Random_Source::uniform()
         const double r = replacement()();
         return (r >= 0.0 && r < 1.0) ? r : 0.0;
     }
-    const double r = clockSeededUniform();
+    const double r = Clock_Seeded_Uniform();
     return r < 1.0 ? r : 0.0;  // generate_canonical may round up to 1 on some libraries
 }
 

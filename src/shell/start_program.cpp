@@ -5,7 +5,7 @@
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
 
-frmMDI* Start_Program(Single_Instance& instance)
+frmMDI* Start_Program(SingleInstance& instance)
 {
     if (!instance.acquire()) {
         Prompts::current().showMessage(nullptr, QStringLiteral("Application is already running"),

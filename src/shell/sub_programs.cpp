@@ -1,6 +1,6 @@
 #include "shell/sub_programs.h"
 
-#include "shell/screen_fit.h"
+#include "shell/widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "shell/vendor_links.h"
 
 #include "shell/frmAbout.h"
-#include "shell/link_label.h"
 #include "shell/page_links.h"
+#include "shell/widgets/link_label.h"
 
 #include <QAction>
 #include <QWidget>

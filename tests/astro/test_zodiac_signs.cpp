@@ -1,5 +1,6 @@
 #include "astro/position_text.h"
 #include "astro/zodiac_signs.h"
+#include "shell/table_text.h"
 
 #include <QTest>
 
@@ -10,7 +11,7 @@ namespace {
 QString Found_Name(std::string_view row)
 {
     const std::optional<ZodiacSign> sign = Sign_Of_Row(row);
-    return sign ? QString::fromUtf8(sign->name.data(), static_cast<qsizetype>(sign->name.size())) : QString();
+    return sign ? To_QString(sign->name) : QString();
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void TestZodiacSigns::signCoversItsThirtyDegrees()
     QFETCH(QString, abbreviation);
     QFETCH(QString, name);
 
-    QCOMPARE(QString::fromUtf8(Sign_Abbreviations.substr(3 * k, 3).data(), 3), abbreviation);
+    QCOMPARE(To_QString(Sign_Abbreviations.substr(3 * k, 3)), abbreviation);
     const std::string row = "12 " + abbreviation.toStdString() + " 34";
     QCOMPARE(Found_Name(row), name);
     QCOMPARE(Found_Name(Position_Row(Format_Longitude(30.0 * k))), name);

@@ -1,6 +1,7 @@
 #include "divination/crystal_draw.h"
 #include "divination/divination_crystals.h"
 #include "divination/divination_pictures.h"
+#include "shell/table_text.h"
 
 #include <QSet>
 #include <QTest>
@@ -8,10 +9,6 @@
 #include <limits>
 
 namespace {
-QString text(std::string_view view)
-{
-    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
-}
 }  // namespace
 
 class TestDivinationCrystals : public QObject {
@@ -89,11 +86,11 @@ void TestDivinationCrystals::row()
     QFETCH(int, length);
 
     const DivinationCrystal& crystal = Divination_Crystals::crystal(number);
-    QCOMPARE(text(crystal.name), name);
+    QCOMPARE(To_QString(crystal.name), name);
     const PictureEntry* picture = Divination_IMG.at(crystal.picture);
     QVERIFY(picture);
-    QCOMPARE(text(picture->key), pictureKey);
-    QVERIFY2(text(crystal.reading).startsWith(opening), qPrintable(text(crystal.reading).left(80)));
+    QCOMPARE(To_QString(picture->key), pictureKey);
+    QVERIFY2(To_QString(crystal.reading).startsWith(opening), qPrintable(To_QString(crystal.reading).left(80)));
     QCOMPARE(static_cast<int>(crystal.reading.size()), length);
 }
 
@@ -114,7 +111,7 @@ void TestDivinationCrystals::namesAreDistinctAndLeaveOutJasperAndGoldstone()
 {
     QSet<QString> names;
     for (const DivinationCrystal& crystal : Divination_Crystals::Rows)
-        names.insert(text(crystal.name));
+        names.insert(To_QString(crystal.name));
     QCOMPARE(names.size(), Divination_Crystals::Count);
     QVERIFY(!names.contains(QStringLiteral("Jasper")));
     QVERIFY(!names.contains(QStringLiteral("Goldstone")));

@@ -2,10 +2,11 @@
 #include "divination/frmCrystalDivinationMain.h"
 #include "gemmarium.h"
 #include "shell/frmMDI.h"
-#include "shell/link_label.h"
-#include "shell/picture_box.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
 #include "support/url_catcher.h"
 
 #include <QAction>
@@ -207,7 +208,7 @@ void TestFrmCrystalDivinationMain::realDrawsReachEveryCrystalEvenly()
 
     QCOMPARE(count.size(), Divination_Crystals::Count);
     for (const DivinationCrystal& crystal : Divination_Crystals::Rows)
-        QVERIFY2(count.contains(QString::fromLatin1(crystal.name.data(), crystal.name.size())),
+        QVERIFY2(count.contains(To_QString(crystal.name)),
                  crystal.name.data());
     QVERIFY(!count.contains(QStringLiteral("Jasper")));
     QVERIFY(!count.contains(QStringLiteral("Goldstone")));

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/widgets/clipboard_guard.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -27,4 +29,18 @@ inline QList<std::function<void()>> Mouse_Gestures(QWidget* viewport)
         [=] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); },
         [=] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); },
     };
+}
+
+// Runs each gesture with our own text, or with another program's, on the clipboard, and checks
+// that the gesture cleared the clipboard exactly when the text on it was ours.
+inline void Check_Clipboard_Cleared_Only_When_Ours(const QList<std::function<void()>>& gestures, bool ours)
+{
+    for (const auto& gesture : gestures) {
+        if (ours)
+            ClipboardGuard::putOwnText(QStringLiteral("our words"));
+        else if (!Put_Foreign_Text())
+            QSKIP("text put on the clipboard by this process counts as the program's own here");
+        gesture();
+        QCOMPARE(QGuiApplication::clipboard()->text(), ours ? QString() : Foreign_Text);
+    }
 }

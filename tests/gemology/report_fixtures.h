@@ -4,6 +4,11 @@
 #include "gemology/reading_sequence.h"
 #include "gemology/report_runs.h"
 
+// The report's three colours: headings, labels and values.
+constexpr RgbColour Maroon{128, 0, 0};
+constexpr RgbColour Green{0, 128, 0};
+constexpr RgbColour Red{255, 0, 0};
+
 // A real reading for someone born on 15 January 1980 at noon in Greenwich.
 inline GemologyReading January_Reading()
 {

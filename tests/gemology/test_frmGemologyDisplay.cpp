@@ -1,12 +1,12 @@
 #include <QtTest>
 
-#include "gemmarium.h"
 #include "clipboard_gestures.h"
+#include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
-#include "shell/clipboard_guard.h"
 #include "shell/frmMDI.h"
-#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -305,14 +305,7 @@ void TestFrmGemologyDisplay::descriptionClearsOnlyOurClipboard()
     QList<std::function<void()>> gestures = Mouse_Gestures(text->viewport());
     gestures.append([this] { display->showReading(leoReading()); });
 
-    for (const auto& gesture : gestures) {
-        if (ours)
-            ClipboardGuard::putOwnText(QStringLiteral("our words"));
-        else if (!Put_Foreign_Text())
-            QSKIP("text put on the clipboard by this process counts as the program's own here");
-        gesture();
-        QCOMPARE(QGuiApplication::clipboard()->text(), ours ? QString() : Foreign_Text);
-    }
+    Check_Clipboard_Cleared_Only_When_Ours(gestures, ours);
 }
 
 void TestFrmGemologyDisplay::descriptionCannotBeCopied_data()

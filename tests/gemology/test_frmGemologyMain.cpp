@@ -1,12 +1,15 @@
 #include "gemmarium.h"
+#include "gemology/birth_check.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
 #include "gemology/report_runs.h"
 #include "gemology/stone_texts.h"
 #include "gemology/zone_table.h"
-#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
+#include "shell/widgets/picture_box.h"
 #include "support/find_control.h"
+#include "support/menu_texts.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 
@@ -15,7 +18,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -26,7 +31,7 @@
 
 namespace {
 
-QStringList Items(const QComboBox* list)
+QStringList itemTexts(const QComboBox* list)
 {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
@@ -34,7 +39,7 @@ QStringList Items(const QComboBox* list)
     return texts;
 }
 
-QStringList Numbers(int first, int last)
+QStringList numberTexts(int first, int last)
 {
     QStringList texts;
     for (int number = first; number <= last; ++number)
@@ -42,23 +47,10 @@ QStringList Numbers(int first, int last)
     return texts;
 }
 
-QStringList Action_Texts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 using Icon = Prompts::Icon;
 
 // Types each character as one keystroke; characters with no key of their own arrive as text.
-void Type(QWidget* widget, const QString& text)
+void typeKeys(QWidget* widget, const QString& text)
 {
     for (const QChar character : text) {
         if (character.unicode() < 0x80)
@@ -85,6 +77,10 @@ private slots:
     void typedCharactersAreFiltered();
     void keysThatTypeNothingPassSilently_data();
     void keysThatTypeNothingPassSilently();
+    void pastedNumbersGoInWholeOrNotAtAll_data();
+    void pastedNumbersGoInWholeOrNotAtAll();
+    void everyWayOfPastingIsGuarded_data();
+    void everyWayOfPastingIsGuarded();
     void refusedEntryKeepsTheWindow_data();
     void refusedEntryKeepsTheWindow();
     void searchNeedsThePlace_data();
@@ -158,18 +154,18 @@ void TestFrmGemologyMain::opensWithItsDefaults()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Zev Gemology"));
 
-    QCOMPARE(Items(control<QComboBox>("cboMonth")),
+    QCOMPARE(itemTexts(control<QComboBox>("cboMonth")),
              (QStringList{"January", "February", "March", "April", "May", "June", "July", "August", "September",
                           "October", "November", "December"}));
-    QCOMPARE(Items(control<QComboBox>("cboDate")), Numbers(1, 31));
-    QCOMPARE(Items(control<QComboBox>("cboYear")), Numbers(1901, 2050));
-    QCOMPARE(Items(control<QComboBox>("cboHH")), Numbers(0, 23));
-    QCOMPARE(Items(control<QComboBox>("cboMM")), Numbers(0, 59));
-    QCOMPARE(Items(control<QComboBox>("cboSS")), Numbers(0, 59));
+    QCOMPARE(itemTexts(control<QComboBox>("cboDate")), numberTexts(1, 31));
+    QCOMPARE(itemTexts(control<QComboBox>("cboYear")), numberTexts(1901, 2050));
+    QCOMPARE(itemTexts(control<QComboBox>("cboHH")), numberTexts(0, 23));
+    QCOMPARE(itemTexts(control<QComboBox>("cboMM")), numberTexts(0, 59));
+    QCOMPARE(itemTexts(control<QComboBox>("cboSS")), numberTexts(0, 59));
     QStringList zones;
     for (std::string_view zone : Zone_List_Texts())
-        zones.append(Text(zone));
-    QCOMPARE(Items(control<QComboBox>("cmbTimeZone")), zones);
+        zones.append(To_QString(zone));
+    QCOMPARE(itemTexts(control<QComboBox>("cmbTimeZone")), zones);
     QCOMPARE(zones.size(), 71);
 
     for (const char* list : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS"})
@@ -269,7 +265,7 @@ void TestFrmGemologyMain::typedCharactersAreFiltered()
 
     QLineEdit* box = this->field(field);
     box->setFocus();
-    Type(box, typed);
+    typeKeys(box, typed);
     QCOMPARE(box->text(), shown);
     QStringList texts;
     for (const ScriptedPrompts::Shown& shownMessage : prompts.messages) {
@@ -316,6 +312,113 @@ void TestFrmGemologyMain::keysThatTypeNothingPassSilently()
         QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), shown);
     QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("fieldName");  // holds "0", all selected, when the text is pasted
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("read");  // the value the reading takes
+
+    for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"}) {
+        const bool threeDigits = QByteArrayView(name) == "txtLonD";
+        QTest::addRow("%s: blanks around 12", name) << name << "  12  " << "12" << false << 12;
+        QTest::addRow("%s: 012", name) << name << "012" << (threeDigits ? "012" : "0") << !threeDigits
+                                      << (threeDigits ? 12 : 0);
+        QTest::addRow("%s: 12 after 21 zeros", name) << name << "00000000000000000000012" << "0" << true << 0;
+        QTest::addRow("%s: 1234", name) << name << "1234" << "0" << true << 0;
+        QTest::addRow("%s: twenty nines", name) << name << "99999999999999999999" << "0" << true << 0;
+    }
+}
+
+void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    QFETCH(int, read);
+
+    fillValidEntry();
+    QLineEdit* box = field(fieldName);
+    box->setFocus();
+    box->selectAll();
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(prompts.lastMessage(), QStringLiteral("Only Numbers Are Accepted"));
+        QCOMPARE(prompts.messages.constFirst().icon, Icon::Error);
+    }
+    // What the reading takes from the four fields as they now stand.
+    const BirthData birth = Birth_Data_Of({{}, field("txtLatD")->text(), field("txtLatM")->text(),
+                                           field("txtLonD")->text(), field("txtLonM")->text()});
+    const std::map<QString, int> values = {{"txtLatD", birth.latitudeDegrees}, {"txtLatM", birth.latitudeMinutes},
+                                           {"txtLonD", birth.longitudeDegrees}, {"txtLonM", birth.longitudeMinutes}};
+    QCOMPARE(values.at(fieldName), read);
+
+    QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
+    QVERIFY(Sub_Programs::instance(SubWindow::Display));
+}
+
+void TestFrmGemologyMain::everyWayOfPastingIsGuarded_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");  // in the empty txtLonD
+    QTest::addColumn<bool>("refused");
+
+    for (const char* way : {"context menu", "middle button", "drop"}) {
+        QTest::addRow("%s: blanks around 12", way) << way << "  12  " << "12" << false;
+        QTest::addRow("%s: 1234", way) << way << "1234" << "" << true;
+        QTest::addRow("%s: letters that fit", way) << way << "ab" << "ab" << false;
+    }
+}
+
+void TestFrmGemologyMain::everyWayOfPastingIsGuarded()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+
+    QLineEdit* box = field("txtLonD");
+    box->setFocus();
+    if (way == u"context menu") {
+        QGuiApplication::clipboard()->setText(pasted);
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, box->rect().center(),
+                                    box->mapToGlobal(box->rect().center()));
+        QCoreApplication::sendEvent(box, &menuAsked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+            return action->text().startsWith(QStringLiteral("&Paste"));
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+    } else if (way == u"middle button") {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("this platform has no selection to paste with the middle button");
+        QGuiApplication::clipboard()->setText(pasted, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
+    } else {
+        QMimeData dragged;
+        dragged.setText(pasted);
+        QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &enter);
+        QDropEvent drop(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &drop);
+    }
+
+    QCOMPARE(box->text(), shown);
+    QCOMPARE(prompts.messages.size(), refused ? 1 : 0);
 }
 
 void TestFrmGemologyMain::refusedEntryKeepsTheWindow_data()
@@ -462,19 +565,19 @@ void TestFrmGemologyMain::readingGoesToTheDisplay_data()
     // The Moon stood at 223°19' at noon GMT on 1 January 2000.
     QTest::newRow("Greenwich, 1 January 2000 12:00")
         << "1" << "January" << "2000" << "12" << "0" << 29 << false << "0" << "0" << false << "Capricorn"
-        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << Text(Moon_Scorpio_Coral) << "Garnet";
+        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << To_QString(Moon_Scorpio_Coral) << "Garnet";
     // The same moment in New Delhi, from the File menu.
     QTest::newRow("New Delhi, 1 January 2000 17:30 IST")
         << "1" << "January" << "2000" << "17" << "30" << 34 << false << "77" << "13" << true << "Capricorn"
-        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << Text(Moon_Scorpio_Coral) << "Garnet";
+        << "Scorpio" << "Coral" << "signs/scorpio stones/coral" << To_QString(Moon_Scorpio_Coral) << "Garnet";
     // The Moon stood at 133°10' at 0h GMT on 12 April 1992.
     QTest::newRow("London, 12 April 1992 00:00")
         << "12" << "April" << "1992" << "0" << "0" << 29 << true << "0" << "7" << false << "Aries" << "Leo"
-        << "Ruby" << "signs/leo stones/ruby" << Text(Moon_Leo_Ruby) << "Diamond";
+        << "Ruby" << "signs/leo stones/ruby" << To_QString(Moon_Leo_Ruby) << "Diamond";
     // The Moon entered Virgo at 04:11 GMT on 13 April 1992; 04:30 in Madrid on CET was 03:30 GMT.
     QTest::newRow("Madrid, 13 April 1992 04:30 CET")
         << "13" << "April" << "1992" << "4" << "30" << 20 << true << "3" << "42" << false << "Aries" << "Leo"
-        << "Ruby" << "signs/leo stones/ruby" << Text(Moon_Leo_Ruby) << "Diamond";
+        << "Ruby" << "signs/leo stones/ruby" << To_QString(Moon_Leo_Ruby) << "Diamond";
 }
 
 void TestFrmGemologyMain::readingGoesToTheDisplay()
@@ -534,7 +637,7 @@ void TestFrmGemologyMain::readingGoesToTheDisplay()
 void TestFrmGemologyMain::timeAccuracyListsItsChoices()
 {
     const QComboBox* accuracy = control<QComboBox>("cboTimeAccuracy");
-    QCOMPARE(Items(accuracy), (QStringList{"Exact time", "Within 15 minutes", "Within 1 hour", "Within 2 hours",
+    QCOMPARE(itemTexts(accuracy), (QStringList{"Exact time", "Within 15 minutes", "Within 1 hour", "Within 2 hours",
                                            "Time not known"}));
     QCOMPARE(accuracy->currentIndex(), 0);
     QVERIFY(!accuracy->isEditable());

@@ -4,10 +4,12 @@
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologySave.h"
+#include "hostile_disk.h"
 #include "report_fixtures.h"
 #include "rtf_test_reader.h"
-#include "shell/clipboard_guard.h"
+#include "saved_files.h"
 #include "shell/sub_programs.h"
+#include "shell/widgets/clipboard_guard.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 #include "unrtf_reader.h"
@@ -19,10 +21,6 @@
 #include <QTextEdit>
 
 namespace {
-
-constexpr RgbColour Maroon{128, 0, 0};
-constexpr RgbColour Green{0, 128, 0};
-constexpr RgbColour Red{255, 0, 0};
 
 // The report as a reader gives it back: the report's table, each CR LF read as one "\n".
 QList<TextRun> readBackReport(const ReportTexts& t)
@@ -65,12 +63,6 @@ QTextEdit* reportBox(QWidget& report)
     return report.findChild<QTextEdit*>(QStringLiteral("RTB"));
 }
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void pressButton(QWidget& window, const char* name)
 {
     auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -111,6 +103,7 @@ private slots:
     void savesOverAnExistingFile();
     void failedSaveNamesTheFileAndKeepsWhatWasThere_data();
     void failedSaveNamesTheFileAndKeepsWhatWasThere();
+    void fullDiskSaysWhyAndKeepsTheOldReport();
     void cancelledSaveWritesNothing();
     void printsToPdf_data();
     void printsToPdf();
@@ -147,7 +140,7 @@ void TestFrmGemologySave::savedReportReadsBackAsTheTable()
     pressButton(report, "cmdSave");
 
     QVERIFY(prompts.messages.isEmpty());
-    const Rtf_Test_Reader::Document document = Rtf_Test_Reader::read(contentOf(path));
+    const Rtf_Test_Reader::Document document = Rtf_Test_Reader::read(Content_Of(path));
     QVERIFY2(document.wellFormed, qPrintable(document.error));
     QCOMPARE(document.runs, readBackReport(texts));
     QCOMPARE(document.fontName, QStringLiteral("Verdana"));
@@ -237,7 +230,7 @@ void TestFrmGemologySave::savesRichTextWhateverTheName()
     QCOMPARE(prompts.saveRequests.constFirst().defaultSuffix, QStringLiteral("rtf"));
     QVERIFY(prompts.messages.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
-    const Rtf_Test_Reader::Document document = Rtf_Test_Reader::read(contentOf(folder.filePath(written)));
+    const Rtf_Test_Reader::Document document = Rtf_Test_Reader::read(Content_Of(folder.filePath(written)));
     QVERIFY2(document.wellFormed, qPrintable(document.error));
     QCOMPARE(document.runs.size(), 19);
 }
@@ -247,10 +240,7 @@ void TestFrmGemologySave::savesOverAnExistingFile()
     ScriptedPrompts prompts;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("reading.rtf"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    Write_File(path, QByteArray(100000, 'x'));
     prompts.savePaths = {path};
     frmGemologySave report(Report_Texts_Of(January_Reading()));
 
@@ -258,7 +248,7 @@ void TestFrmGemologySave::savesOverAnExistingFile()
 
     QVERIFY(prompts.messages.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("reading.rtf")});
-    const QByteArray content = contentOf(path);
+    const QByteArray content = Content_Of(path);
     QVERIFY(!content.contains('x' + QByteArray(100, 'x')));
     QVERIFY(Rtf_Test_Reader::read(content).wellFormed);
 }
@@ -280,7 +270,7 @@ void TestFrmGemologySave::failedSaveNamesTheFileAndKeepsWhatWasThere()
     const QDir place(folder.isEmpty() ? scratch.path() : folder);
     const QString path = place.filePath(name);
     const QStringList before = place.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    const QByteArray oldContent = contentOf(path);
+    const QByteArray oldContent = Content_Of(path);
     ScriptedPrompts prompts;
     prompts.savePaths = {path};
     frmGemologySave report(Report_Texts_Of(January_Reading()));
@@ -291,7 +281,27 @@ void TestFrmGemologySave::failedSaveNamesTheFileAndKeepsWhatWasThere()
     QCOMPARE(prompts.messages.constFirst().icon, Prompts::Icon::Error);
     QVERIFY2(prompts.lastMessage().contains(QDir::toNativeSeparators(path)), qPrintable(prompts.lastMessage()));
     QCOMPARE(place.entryList(QDir::Files | QDir::Hidden | QDir::System), before);
-    QCOMPARE(contentOf(path), oldContent);
+    QCOMPARE(Content_Of(path), oldContent);
+}
+
+void TestFrmGemologySave::fullDiskSaysWhyAndKeepsTheOldReport()
+{
+    FullDisk disk;
+    if (!disk.unusable().isEmpty())
+        QSKIP(qPrintable(disk.unusable()));
+    const QString path = QDir(disk.path()).filePath(QStringLiteral("old.rtf"));
+    Write_File(path, "{\\rtf1 the report saved before}");
+    disk.fill();
+    ScriptedPrompts prompts;
+    prompts.savePaths = {path};
+    frmGemologySave report(Report_Texts_Of(January_Reading()));
+
+    pressButton(report, "cmdSave");
+
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY2(prompts.lastMessage().contains(QDir::toNativeSeparators(path)), qPrintable(prompts.lastMessage()));
+    QVERIFY2(prompts.lastMessage().contains(QStringLiteral("No space left on device")), qPrintable(prompts.lastMessage()));
+    QCOMPARE(Content_Of(path), QByteArray("{\\rtf1 the report saved before}"));
 }
 
 void TestFrmGemologySave::cancelledSaveWritesNothing()
@@ -335,7 +345,7 @@ void TestFrmGemologySave::printsToPdf()
 
     QCOMPARE(prompts.printerSelectionPresets, QList<bool>{!selected.isEmpty()});
     QVERIFY(prompts.messages.isEmpty());
-    QVERIFY(contentOf(prompts.printToPdf).startsWith("%PDF"));
+    QVERIFY(Content_Of(prompts.printToPdf).startsWith("%PDF"));
     const std::optional<QString> text = pdfText(prompts.printToPdf);
     if (!text)
         QSKIP("neither pdftotext nor Ghostscript is installed to read the printed text");
@@ -436,14 +446,7 @@ void TestFrmGemologySave::clipboardIsClearedOnlyWhenOurs()
     frmGemologySave report(Report_Texts_Of(January_Reading()));
     report.show();
 
-    for (const auto& gesture : Mouse_Gestures(reportBox(report)->viewport())) {
-        if (ours)
-            ClipboardGuard::putOwnText(QStringLiteral("our words"));
-        else if (!Put_Foreign_Text())
-            QSKIP("text put on the clipboard by this process counts as the program's own here");
-        gesture();
-        QCOMPARE(QGuiApplication::clipboard()->text(), ours ? QString() : Foreign_Text);
-    }
+    Check_Clipboard_Cleared_Only_When_Ours(Mouse_Gestures(reportBox(report)->viewport()), ours);
 }
 
 void TestFrmGemologySave::reportCannotBeCopied()

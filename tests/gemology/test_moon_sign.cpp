@@ -2,15 +2,11 @@
 #include "astro/time_scales.h"
 #include "gemology/moon_sign.h"
 #include "gemology/moon_stones.h"
+#include "shell/table_text.h"
 
 #include <QTest>
 
 namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -78,7 +74,7 @@ void TestMoonSign::signOfRow()
 {
     QFETCH(QString, row);
     QFETCH(QString, sign);
-    QCOMPARE(Text(Moon_Sign_Of_Row(row.toStdString())), sign);
+    QCOMPARE(To_QString(Moon_Sign_Of_Row(row.toStdString())), sign);
 }
 
 void TestMoonSign::fullCircleIsAries()

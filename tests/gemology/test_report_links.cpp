@@ -4,7 +4,7 @@
 
 namespace {
 
-QStringList addressesIn(const QString& text)
+QStringList Addresses_In(const QString& text)
 {
     QStringList addresses;
     for (const TextSpan& span : Find_Web_Addresses(text))
@@ -13,7 +13,7 @@ QStringList addressesIn(const QString& text)
 }
 
 // An address of exactly the given length.
-QString addressOfLength(qsizetype length)
+QString Address_Of_Length(qsizetype length)
 {
     QString address = QStringLiteral("https://gems.example/");
     return address + QString(length - address.size(), u'a');
@@ -72,7 +72,7 @@ void TestReportLinks::findsWebAddresses()
     QFETCH(QString, text);
     QFETCH(QStringList, addresses);
 
-    QCOMPARE(addressesIn(text), addresses);
+    QCOMPARE(Addresses_In(text), addresses);
 }
 
 void TestReportLinks::opensOnlyWebAddresses_data()
@@ -90,8 +90,8 @@ void TestReportLinks::opensOnlyWebAddresses_data()
     QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << QString();
     QTest::newRow("no host") << QStringLiteral("http://") << QString();
     QTest::newRow("not an address") << QStringLiteral("Garnet") << QString();
-    QTest::newRow("1024 characters") << addressOfLength(1024) << addressOfLength(1024);
-    QTest::newRow("1025 characters") << addressOfLength(1025) << QString();
+    QTest::newRow("1024 characters") << Address_Of_Length(1024) << Address_Of_Length(1024);
+    QTest::newRow("1025 characters") << Address_Of_Length(1025) << QString();
 }
 
 void TestReportLinks::opensOnlyWebAddresses()

@@ -6,7 +6,7 @@ namespace {
 
 const QString Blank = QStringLiteral("\r\n\r\n");
 
-ReportTexts markedTexts()
+ReportTexts Marked_Texts()
 {
     return {QStringLiteral("<birth stone>"), QStringLiteral("<birth stone text>"),
             QStringLiteral("<sun sign>"),    QStringLiteral("<sun stone>"),
@@ -39,7 +39,7 @@ void TestReportRuns::valuesGoInAsTheyStand_data()
 void TestReportRuns::valuesGoInAsTheyStand()
 {
     QFETCH(QString, value);
-    ReportTexts texts = markedTexts();
+    ReportTexts texts = Marked_Texts();
     texts.sunText = value;
 
     const QList<TextRun> runs = Build_Report_Runs(texts);
@@ -51,14 +51,14 @@ void TestReportRuns::valuesGoInAsTheyStand()
 
 void TestReportRuns::notesCloseTheReportOnlyWhenThereAreAny()
 {
-    ReportTexts texts = markedTexts();
+    ReportTexts texts = Marked_Texts();
     QCOMPARE(Build_Report_Runs(texts).size(), 19);
 
     texts.notes = QStringList{QStringLiteral("first note"), QStringLiteral("second note")};
     const QList<TextRun> runs = Build_Report_Runs(texts);
 
     QCOMPARE(runs.size(), 22);
-    QCOMPARE(runs.mid(0, 19), Build_Report_Runs(markedTexts()));
+    QCOMPARE(runs.mid(0, 19), Build_Report_Runs(Marked_Texts()));
     QCOMPARE(runs.at(19).colour, Report_Colours::Maroon);
     QVERIFY(runs.at(19).bold);
     QCOMPARE(runs.at(20), (TextRun{QStringLiteral("first note") + Blank, Report_Colours::Red, false}));

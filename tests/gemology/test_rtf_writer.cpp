@@ -1,18 +1,16 @@
 #include <QtTest>
 
 #include "gemology/rtf_writer.h"
+#include "report_fixtures.h"
 #include "rtf_test_reader.h"
 #include "unrtf_reader.h"
 
 namespace {
 
 const RtfFont Verdana{QStringLiteral("Verdana"), 9.75};
-constexpr RgbColour Maroon{128, 0, 0};
-constexpr RgbColour Green{0, 128, 0};
-constexpr RgbColour Red{255, 0, 0};
 
 // A long text of every kind of character the writer treats specially.
-QString longHostileText()
+QString Long_Hostile_Text()
 {
     const QString piece = QStringLiteral("Gem {\\} é ü 宝石 💎\ttab\r\nline ");
     QString text;
@@ -21,21 +19,21 @@ QString longHostileText()
     return text;
 }
 
-QString readBackOfLongText()
+QString Read_Back_Of_Long_Text()
 {
-    QString text = longHostileText();
+    QString text = Long_Hostile_Text();
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // unrtf writes a run of blanks as one blank and a tab as blanks, so compare with blanks merged.
-QString blanksMerged(QString text)
+QString Blanks_Merged(QString text)
 {
     text.replace(QChar(0xa0), u' ').replace(u'\t', u' ');
     static const QRegularExpression blanks(QStringLiteral(" {2,}"));
     return text.replace(blanks, QStringLiteral(" "));
 }
 
-QString writtenFile(QTemporaryDir& folder, const QList<TextRun>& runs)
+QString Written_File(QTemporaryDir& folder, const QList<TextRun>& runs)
 {
     const QString path = folder.filePath(QStringLiteral("written.rtf"));
     QFile file(path);
@@ -84,7 +82,7 @@ void TestRtfWriter::hostileText_data()
     QTest::newRow("lone surrogates dropped")
         << (QStringLiteral("x") + QChar(0xd800) + QStringLiteral("y") + QChar(0xdc00))
         << QStringLiteral("xy");
-    QTest::newRow("100 000 characters") << longHostileText() << readBackOfLongText();
+    QTest::newRow("100 000 characters") << Long_Hostile_Text() << Read_Back_Of_Long_Text();
 }
 
 void TestRtfWriter::readsBackHostileText()
@@ -108,7 +106,7 @@ void TestRtfWriter::unrtfReadsBackHostileText()
     if (Unrtf::program().isEmpty())
         QSKIP("unrtf is not installed");
     QTemporaryDir folder;
-    const QString path = writtenFile(folder, {{text, Green, false}});
+    const QString path = Written_File(folder, {{text, Green, false}});
     QVERIFY(!path.isEmpty());
 
     const std::optional<QString> html = Unrtf::convert(path, QStringLiteral("--html"));
@@ -116,7 +114,7 @@ void TestRtfWriter::unrtfReadsBackHostileText()
     QVERIFY(html);
     const QList<TextRun> runs = Unrtf::htmlRuns(*html);
     QCOMPARE(runs.size(), 1);
-    QCOMPARE(blanksMerged(runs.constFirst().text), blanksMerged(readBack));
+    QCOMPARE(Blanks_Merged(runs.constFirst().text), Blanks_Merged(readBack));
     QCOMPARE(runs.constFirst().colour, Green);
     QVERIFY(!runs.constFirst().bold);
 }
@@ -149,7 +147,7 @@ void TestRtfWriter::keepsColoursAndBoldOfEachRun()
     if (Unrtf::program().isEmpty())
         QSKIP("unrtf is not installed");
     QTemporaryDir folder;
-    const std::optional<QString> html = Unrtf::convert(writtenFile(folder, runs), QStringLiteral("--html"));
+    const std::optional<QString> html = Unrtf::convert(Written_File(folder, runs), QStringLiteral("--html"));
     QVERIFY(html);
     QCOMPARE(Unrtf::htmlRuns(*html), readBack);
 }

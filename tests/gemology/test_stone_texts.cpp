@@ -9,7 +9,7 @@ namespace {
 
 enum class Table { Sun, Month, Moon };
 
-std::string_view textOf(Table table, int index)
+std::string_view Text_Of(Table table, int index)
 {
     switch (table) {
     case Table::Sun: return Stone_Texts::Sun_Texts.at(index);
@@ -19,24 +19,24 @@ std::string_view textOf(Table table, int index)
     return {};
 }
 
-QByteArray bytes(std::string_view text)
+QByteArray Bytes_Of(std::string_view text)
 {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Splits a paragraph after each full stop that is followed by a blank (or ends the text).
-QList<QByteArray> sentences(std::string_view text)
+QList<QByteArray> Sentences_Of(std::string_view text)
 {
     QList<QByteArray> result;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '.' && (i + 1 == text.size() || text[i + 1] == ' ')) {
-            result.append(bytes(text.substr(start, i + 1 - start)));
+            result.append(Bytes_Of(text.substr(start, i + 1 - start)));
             start = i + 2;
         }
     }
     if (start < text.size())
-        result.append(bytes(text.substr(start)));
+        result.append(Bytes_Of(text.substr(start)));
     return result;
 }
 
@@ -47,7 +47,7 @@ struct Entry {
 };
 
 // Every row of the three tables, in the order of the tables.
-std::vector<Entry> allEntries()
+std::vector<Entry> All_Entries()
 {
     static const char *const signs[12] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                           "Libra", "Scorpio", "Sagittarius", "Capricorn",
@@ -65,7 +65,7 @@ std::vector<Entry> allEntries()
     return entries;
 }
 
-QString label(const Entry &entry)
+QString Label_Of(const Entry &entry)
 {
     const char *table = entry.table == Table::Sun ? "sun" : entry.table == Table::Month ? "month" : "moon";
     return QStringLiteral("%1 %2").arg(QLatin1String(table), QLatin1String(entry.name));
@@ -100,7 +100,7 @@ void TestStoneTexts::openingAndLength_data()
     QTest::addColumn<int>("length");
 
     const auto row = [](const char *name, Table table, int index, const char *opening, int length) {
-        QTest::newRow(name) << bytes(textOf(table, index)) << QByteArray(opening) << length;
+        QTest::newRow(name) << Bytes_Of(Text_Of(table, index)) << QByteArray(opening) << length;
     };
 
     row("sun Aries", Table::Sun, 0, "Diamond is the best choice for the people born under", 452);
@@ -160,8 +160,8 @@ void TestStoneTexts::openingAndLength()
 void TestStoneTexts::plainSingleParagraph_data()
 {
     QTest::addColumn<QByteArray>("text");
-    for (const Entry &entry : allEntries())
-        QTest::newRow(qPrintable(label(entry))) << bytes(textOf(entry.table, entry.index));
+    for (const Entry &entry : All_Entries())
+        QTest::newRow(qPrintable(Label_Of(entry))) << Bytes_Of(Text_Of(entry.table, entry.index));
 }
 
 void TestStoneTexts::plainSingleParagraph()
@@ -200,9 +200,9 @@ void TestStoneTexts::sharedTextsAreOneConstant()
     QFETCH(int, secondTable);
     QFETCH(int, secondIndex);
 
-    const std::string_view first = textOf(Table(firstTable), firstIndex);
-    const std::string_view second = textOf(Table(secondTable), secondIndex);
-    QCOMPARE(bytes(first), bytes(second));
+    const std::string_view first = Text_Of(Table(firstTable), firstIndex);
+    const std::string_view second = Text_Of(Table(secondTable), secondIndex);
+    QCOMPARE(Bytes_Of(first), Bytes_Of(second));
     // One constant, not two copies that could drift apart.
     QCOMPARE(static_cast<const void *>(first.data()), static_cast<const void *>(second.data()));
 }
@@ -213,8 +213,8 @@ void TestStoneTexts::coralTextsDifferInOneSentence()
     const std::string_view scorpio = Stone_Texts::Moon_Texts.at(Scorpio);
     QVERIFY(aries != scorpio);
 
-    const QList<QByteArray> a = sentences(aries);
-    const QList<QByteArray> s = sentences(scorpio);
+    const QList<QByteArray> a = Sentences_Of(aries);
+    const QList<QByteArray> s = Sentences_Of(scorpio);
     QCOMPARE(a.size(), s.size());
     QVERIFY(a.size() > 1);
     QCOMPARE(a.first(), QByteArray("Very commonly known as 'Pala', coral is a semi-precious stone."));
@@ -244,8 +244,8 @@ void TestStoneTexts::moonTextsDifferFromMonthTextsWithLikeOpening()
     QFETCH(int, monthIndex);
     QFETCH(int, sharedWords);
 
-    const QByteArray moon = bytes(Stone_Texts::Moon_Texts.at(moonIndex));
-    const QByteArray month = bytes(Stone_Texts::Month_Texts.at(monthIndex));
+    const QByteArray moon = Bytes_Of(Stone_Texts::Moon_Texts.at(moonIndex));
+    const QByteArray month = Bytes_Of(Stone_Texts::Month_Texts.at(monthIndex));
     QVERIFY(moon != month);
 
     const QList<QByteArray> moonWords = moon.split(' ');
@@ -255,7 +255,7 @@ void TestStoneTexts::moonTextsDifferFromMonthTextsWithLikeOpening()
 
 void TestStoneTexts::allOtherTextsAreDistinct()
 {
-    const std::vector<Entry> entries = allEntries();
+    const std::vector<Entry> entries = All_Entries();
     const auto sharedPair = [](const Entry &x, const Entry &y) {
         const auto is = [](const Entry &e, Table t, int i) { return e.table == t && e.index == i; };
         const auto either = [&](Table t1, int i1, Table t2, int i2) {
@@ -267,14 +267,14 @@ void TestStoneTexts::allOtherTextsAreDistinct()
 
     QSet<QByteArray> distinct;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const QByteArray first = bytes(textOf(entries[i].table, entries[i].index));
+        const QByteArray first = Bytes_Of(Text_Of(entries[i].table, entries[i].index));
         distinct.insert(first);
         for (std::size_t j = i + 1; j < entries.size(); ++j) {
             if (sharedPair(entries[i], entries[j]))
                 continue;
-            const QByteArray second = bytes(textOf(entries[j].table, entries[j].index));
+            const QByteArray second = Bytes_Of(Text_Of(entries[j].table, entries[j].index));
             QVERIFY2(first != second,
-                     qPrintable(label(entries[i]) + QStringLiteral(" equals ") + label(entries[j])));
+                     qPrintable(Label_Of(entries[i]) + QStringLiteral(" equals ") + Label_Of(entries[j])));
         }
     }
     QCOMPARE(distinct.size(), 34);

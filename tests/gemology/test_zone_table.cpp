@@ -1,5 +1,6 @@
 #include "astro/time_scales.h"
 #include "gemology/zone_table.h"
+#include "shell/table_text.h"
 
 #include <QTest>
 
@@ -11,8 +12,7 @@ namespace {
 
 QString Text_At(const std::vector<std::string_view>& texts, int position)
 {
-    const std::string_view text = texts.at(static_cast<std::size_t>(position));
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return To_QString(texts.at(static_cast<std::size_t>(position)));
 }
 
 // The engine input for a local noon at a place, with the zone of a list position passed the

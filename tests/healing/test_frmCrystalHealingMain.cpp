@@ -1,11 +1,13 @@
 #include "gemmarium.h"
 #include "healing/frmCrystalHealingMain.h"
 #include "healing/stone_descriptions.h"
-#include "shell/clipboard_guard.h"
 #include "shell/frmMDI.h"
-#include "shell/picture_box.h"
 #include "shell/sub_programs.h"
+#include "shell/table_text.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/picture_box.h"
 #include "support/find_control.h"
+#include "support/menu_texts.h"
 #include "support/scripted_prompts.h"
 
 #include <QClipboard>
@@ -27,8 +29,7 @@ namespace {
 
 QString description(int stone)
 {
-    const std::string_view text = Stone_Description(stone);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return To_QString(Stone_Description(stone));
 }
 
 QStringList items(const QListWidget* list)
@@ -36,14 +37,6 @@ QStringList items(const QListWidget* list)
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());
-    return texts;
-}
-
-QStringList actionTexts(const QList<QAction*>& actions)
-{
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 
@@ -166,11 +159,11 @@ void TestFrmCrystalHealingMain::opensOnTheStartPanelWithNothingChosen()
 void TestFrmCrystalHealingMain::menusCarryTheirCaptions()
 {
     QMenuBar* bar = window->menuBar();
-    QCOMPARE(actionTexts(bar->actions()), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+    QCOMPARE(Action_Texts(bar->actions()), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
     QVERIFY(!control<QAction>("mnuDonate")->menu());
     QVERIFY(!control<QAction>("mkmoney")->menu());
-    QCOMPARE(actionTexts(bar->actions().at(0)->menu()->actions()), QStringList{"E&xit"});
-    QCOMPARE(actionTexts(bar->actions().at(1)->menu()->actions()),
+    QCOMPARE(Action_Texts(bar->actions().at(0)->menu()->actions()), QStringList{"E&xit"});
+    QCOMPARE(Action_Texts(bar->actions().at(1)->menu()->actions()),
              (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                           "&About Software"}));
 }

@@ -1,4 +1,5 @@
 #include "healing/healing_catalogue.h"
+#include "shell/table_text.h"
 
 #include <QtTest>
 
@@ -6,20 +7,15 @@ Q_DECLARE_METATYPE(EntryKind)
 
 namespace {
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-QStringList texts(std::span<const std::string_view> views)
+QStringList Texts_Of(std::span<const std::string_view> views)
 {
     QStringList list;
     for (std::string_view view : views)
-        list.append(text(view));
+        list.append(To_QString(view));
     return list;
 }
 
-std::string utf8(const QString& value)
+std::string Utf8_Of(const QString& value)
 {
     return value.toStdString();
 }
@@ -65,13 +61,13 @@ void TestHealingCatalogue::listSizes()
 
     QCOMPARE(StoneNames().size(), 33u);
     QCOMPARE(static_cast<int>(EntryTexts(kind).size()), entries);
-    QCOMPARE(texts(EntryTexts(kind)).removeDuplicates(), 0);
+    QCOMPARE(Texts_Of(EntryTexts(kind)).removeDuplicates(), 0);
 
     int labelCount = 0;
     for (std::string_view name : StoneNames()) {
         const auto stone = FindStone(name);
         QVERIFY(stone);
-        QVERIFY2(!stone->labels(kind).empty(), qPrintable(text(name)));
+        QVERIFY2(!stone->labels(kind).empty(), qPrintable(To_QString(name)));
         labelCount += static_cast<int>(stone->labels(kind).size());
     }
     QCOMPARE(labelCount, labels);
@@ -115,14 +111,14 @@ void TestHealingCatalogue::everyEntryHasAStoneFromTheStoneList_data()
 void TestHealingCatalogue::everyEntryHasAStoneFromTheStoneList()
 {
     QFETCH(EntryKind, kind);
-    const QStringList names = texts(StoneNames());
+    const QStringList names = Texts_Of(StoneNames());
     for (std::string_view entry : EntryTexts(kind)) {
-        const QStringList stones = texts(StonesForEntry(kind, entry));
-        QVERIFY2(!stones.isEmpty(), qPrintable(text(entry)));
+        const QStringList stones = Texts_Of(StonesForEntry(kind, entry));
+        QVERIFY2(!stones.isEmpty(), qPrintable(To_QString(entry)));
         int previous = -1;
         for (const QString& stone : stones) {
             const int position = names.indexOf(stone);
-            QVERIFY2(position > previous, qPrintable(text(entry) + " / " + stone));
+            QVERIFY2(position > previous, qPrintable(To_QString(entry) + " / " + stone));
             previous = position;
         }
     }
@@ -181,7 +177,7 @@ void TestHealingCatalogue::tellingRows()
     QFETCH(EntryKind, kind);
     QFETCH(QString, entry);
     QFETCH(QStringList, stones);
-    QCOMPARE(texts(StonesForEntry(kind, utf8(entry))), stones);
+    QCOMPARE(Texts_Of(StonesForEntry(kind, Utf8_Of(entry))), stones);
 }
 
 void TestHealingCatalogue::entryLookupIsExact_data()
@@ -203,7 +199,7 @@ void TestHealingCatalogue::entryLookupIsExact()
 {
     QFETCH(EntryKind, kind);
     QFETCH(QString, entry);
-    QVERIFY(StonesForEntry(kind, utf8(entry)).empty());
+    QVERIFY(StonesForEntry(kind, Utf8_Of(entry)).empty());
 }
 
 void TestHealingCatalogue::findStoneIsExact_data()
@@ -226,14 +222,14 @@ void TestHealingCatalogue::findStoneIsExact()
 {
     QFETCH(QString, name);
     QFETCH(int, number);
-    const auto stone = FindStone(utf8(name));
+    const auto stone = FindStone(Utf8_Of(name));
     QCOMPARE(stone.has_value(), number != 0);
     if (!stone)
         return;
-    QCOMPARE(text(stone->name), name);
+    QCOMPARE(To_QString(stone->name), name);
     QCOMPARE(stone->number, number);
     QCOMPARE(stone->picture, number);
-    QCOMPARE(text(StoneNames()[static_cast<std::size_t>(number - 1)]), name);
+    QCOMPARE(To_QString(StoneNames()[static_cast<std::size_t>(number - 1)]), name);
     QVERIFY(!stone->description.empty());
 }
 
@@ -262,9 +258,9 @@ void TestHealingCatalogue::stoneKeepsItsOwnLabels()
     QFETCH(QString, stone);
     QFETCH(EntryKind, kind);
     QFETCH(QStringList, labels);
-    const auto found = FindStone(utf8(stone));
+    const auto found = FindStone(Utf8_Of(stone));
     QVERIFY(found);
-    QCOMPARE(texts(found->labels(kind)), labels);
+    QCOMPARE(Texts_Of(found->labels(kind)), labels);
 }
 
 void TestHealingCatalogue::jasperIsNotRedJasper()
@@ -274,9 +270,9 @@ void TestHealingCatalogue::jasperIsNotRedJasper()
     QVERIFY(jasper && redJasper);
     QVERIFY(jasper->description.starts_with("Jasper is a red colored stone"));
     QVERIFY(redJasper->description.starts_with("As the name implies, Red Jasper"));
-    QCOMPARE(texts(StonesForEntry(EntryKind::PhysicalDisease, "Epilepsy")), QStringList{"Jasper"});
-    QCOMPARE(texts(StonesForEntry(EntryKind::PhysicalDisease, "Bronchitis")), QStringList{"Red Jasper"});
-    QCOMPARE(texts(StonesForEntry(EntryKind::Organ, "Ovaries")), (QStringList{"Red Jasper", "Jasper"}));
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::PhysicalDisease, "Epilepsy")), QStringList{"Jasper"});
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::PhysicalDisease, "Bronchitis")), QStringList{"Red Jasper"});
+    QCOMPARE(Texts_Of(StonesForEntry(EntryKind::Organ, "Ovaries")), (QStringList{"Red Jasper", "Jasper"}));
 }
 
 QTEST_APPLESS_MAIN(TestHealingCatalogue)

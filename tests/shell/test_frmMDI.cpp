@@ -1,15 +1,17 @@
 #include "gemmarium.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
-#include "shell/link_label.h"
-#include "shell/picture_box.h"
-#include "shell/prerendered_pictures.h"
 #include "shell/sub_programs.h"
+#include "shell/version.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
+#include "shell/widgets/prerendered_pictures.h"
 #include "support/scripted_prompts.h"
 #include "support/url_catcher.h"
 
 #include <QAction>
 #include <QDirIterator>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,6 +59,15 @@ private slots:
         Sub_Programs::closeAll();
         delete launcher;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void theLauncherAndTheAboutBoxCarryTheBuildsVersion()
+    {
+        const QString title = QStringLiteral("Zev Gemmarium v") + Program_Version;
+        frmAbout about;
+        QCOMPARE(launcher->windowTitle(), title);
+        QCOMPARE(about.windowTitle(), title);
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), title);
     }
 
     void theButtonsRunHealingDivinationGemologyFromLeftToRight()
@@ -247,7 +258,7 @@ private slots:
         frmAbout about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.windowTitle(), QStringLiteral("Zev Gemmarium v1.30"));
+        QCOMPARE(about.windowTitle(), Program_Title_And_Version);
         QTest::mouseClick(about.findChild<LinkLabel*>(control), Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(urls.opened.size(), 1);
         QVERIFY(urls.opened.constFirst().toString().endsWith(Page_Prefix + key));

@@ -46,7 +46,7 @@ private slots:
             QSettings().setValue(QStringLiteral("Settings/Duration"), QString::fromLatin1(storedDate));
 
         ScriptedPrompts prompts;
-        Single_Instance instance;
+        SingleInstance instance;
         frmMDI* launcher = Start_Program(instance);
         QVERIFY(launcher);
         QVERIFY(launcher->isVisible());

@@ -2,8 +2,9 @@
 #include "divination/divination_pictures.h"
 #include "gemology/gemology_pictures.h"
 #include "healing/healing_pictures.h"
-#include "shell/drawing_icon.h"
-#include "shell/picture_box.h"
+#include "shell/table_text.h"
+#include "shell/widgets/drawing_icon.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QHash>
 #include <QImage>
@@ -91,11 +92,6 @@ const std::vector<CatalogueCase>& catalogueCases()
     return cases;
 }
 
-QString text(std::string_view view)
-{
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 QImage rendered(const QString& drawing, int side)
 {
     return Render_Drawing(drawing.toStdString(), side).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -134,7 +130,7 @@ private slots:
         const CatalogueCase& expected = catalogueCases()[std::size_t(index)];
         QCOMPARE(expected.catalogue->size(), int(expected.entries.size()));
         for (int position = 1; position <= expected.catalogue->size(); ++position)
-            QCOMPARE(text(expected.catalogue->at(position)->key),
+            QCOMPARE(To_QString(expected.catalogue->at(position)->key),
                      QString::fromUtf8(expected.entries[std::size_t(position - 1)].key));
     }
 
@@ -144,7 +140,7 @@ private slots:
         for (const CatalogueCase& c : catalogueCases())
             for (int position = 1; position <= c.catalogue->size(); ++position)
                 QTest::addRow("%s %d %s", c.name, position, c.entries[std::size_t(position - 1)].key)
-                    << text(c.catalogue->at(position)->drawing);
+                    << To_QString(c.catalogue->at(position)->drawing);
         for (const char* art : {"app/icon", "app/banner", "app/decoration", "app/pointer"})
             QTest::newRow(art) << QString::fromLatin1(art);
     }
@@ -181,7 +177,7 @@ private slots:
         for (const CatalogueCase& c : catalogueCases())
             for (int position = 1; position <= c.catalogue->size(); ++position) {
                 const QString subject = QString::fromUtf8(c.entries[std::size_t(position - 1)].subject);
-                const QString drawing = text(c.catalogue->at(position)->drawing);
+                const QString drawing = To_QString(c.catalogue->at(position)->drawing);
                 const QString where = QStringLiteral("%1 %2").arg(QLatin1String(c.name)).arg(position);
                 QVERIFY2(drawingOfSubject.value(subject, drawing) == drawing,
                          qPrintable(where + QStringLiteral(": ") + subject + QStringLiteral(" is drawn twice")));
@@ -198,7 +194,7 @@ private slots:
         QStringList drawings;
         for (const CatalogueCase& c : catalogueCases())
             for (int position = 1; position <= c.catalogue->size(); ++position)
-                if (const QString drawing = text(c.catalogue->at(position)->drawing); !drawings.contains(drawing))
+                if (const QString drawing = To_QString(c.catalogue->at(position)->drawing); !drawings.contains(drawing))
                     drawings.append(drawing);
         QList<QImage> images;
         for (const QString& drawing : drawings)

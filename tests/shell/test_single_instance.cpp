@@ -10,6 +10,42 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What a lock's name may hold when no instance runs.
+enum class Leftover { Empty, Garbage, OtherHost, ForeignOwner, Folder, FolderWithFiles, Link };
+
+void Leave_Behind(Leftover kind, const QString& path)
+{
+    const auto writeLock = [&](const QByteArray& content) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    switch (kind) {
+    case Leftover::Empty: writeLock({}); break;
+    case Leftover::Garbage: writeLock("\x01\xff not a lock \n\n\n"); break;
+    case Leftover::OtherHost: writeLock("4242\nzev-gemmarium\nsomewhere-else.example\n"); break;
+    case Leftover::ForeignOwner:
+        // Another user's file naming a live process of this host (this test's own).
+        writeLock(QByteArray::number(::getpid()) + "\nzev-gemmarium\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        if (::geteuid() == 0)
+            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0) == 0);
+        break;
+    case Leftover::Folder: QVERIFY(QDir().mkdir(path)); break;
+    case Leftover::FolderWithFiles:
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+        break;
+    case Leftover::Link: QVERIFY(QFile::link(QStringLiteral("/nonexistent/elsewhere"), path)); break;
+    }
+}
+
+}  // namespace
+
 // The lock that tells a second start from a first, with the real program as the first instance.
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -46,7 +82,7 @@ private slots:
         startFirstInstance(first);
 
         ScriptedPrompts prompts;
-        Single_Instance second(lockPath());
+        SingleInstance second(lockPath());
         QCOMPARE(Start_Program(second), nullptr);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.lastMessage(), QStringLiteral("Application is already running"));
@@ -67,16 +103,86 @@ private slots:
         QVERIFY(QFile::exists(lockPath()));  // left behind by the crash
 
         ScriptedPrompts prompts;
-        Single_Instance again(lockPath());
+        SingleInstance again(lockPath());
         frmMDI* launcher = Start_Program(again);
         QVERIFY(launcher);
         QVERIFY(prompts.messages.isEmpty());
         delete launcher;
     }
 
+    void whateverNoLiveInstanceHoldsIsTakenOver_data()
+    {
+        QTest::addColumn<Leftover>("leftover");
+
+        QTest::newRow("empty file") << Leftover::Empty;
+        QTest::newRow("garbage") << Leftover::Garbage;
+        QTest::newRow("lock naming another host") << Leftover::OtherHost;
+        QTest::newRow("another user's file naming a live process") << Leftover::ForeignOwner;
+        QTest::newRow("folder") << Leftover::Folder;
+        QTest::newRow("folder with files") << Leftover::FolderWithFiles;
+        QTest::newRow("link to nowhere") << Leftover::Link;
+    }
+
+    void whateverNoLiveInstanceHoldsIsTakenOver()
+    {
+        QFETCH(Leftover, leftover);
+        QDir(lockPath()).removeRecursively();
+        QFile::remove(lockPath());
+        Leave_Behind(leftover, lockPath());
+
+        ScriptedPrompts prompts;
+        SingleInstance first(lockPath());
+        frmMDI* launcher = Start_Program(first);
+        QVERIFY(launcher);
+        QVERIFY(prompts.messages.isEmpty());
+        delete launcher;
+        // Taken over for real: the next start is the second instance.
+        SingleInstance second(lockPath());
+        QVERIFY(!second.acquire());
+    }
+
+    void withoutARuntimeFolderTheLockStaysInAFolderOnlyTheUserWrites()
+    {
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray homeBefore = qgetenv("HOME");
+        qputenv("XDG_RUNTIME_DIR", "/proc/zev/runtime");
+        qputenv("HOME", QFile::encodeName(runtime.filePath(QStringLiteral("home"))));
+
+        const QString path = SingleInstance::defaultLockPath();
+        SingleInstance first(path);
+        const bool firstAcquired = first.acquire();
+        SingleInstance second(path);
+        const bool secondAcquired = second.acquire();
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        qputenv("HOME", homeBefore);
+
+        QVERIFY2(path.startsWith(runtime.filePath(QStringLiteral("home/"))), qPrintable(path));
+        const QFileInfo folder(QFileInfo(path).path());
+        QCOMPARE(folder.ownerId(), ::geteuid());
+        QCOMPARE(folder.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(firstAcquired);
+        QVERIFY(!secondAcquired);
+    }
+
+    void anEndingInstanceLeavesTheLockThatReplacedItsOwn()
+    {
+        QFile::remove(lockPath());
+        auto first = std::make_unique<SingleInstance>(lockPath());
+        QVERIFY(first->acquire());
+        QVERIFY(QFile::remove(lockPath()));  // someone deleted the lock file of the running instance
+        SingleInstance second(lockPath());
+        QVERIFY(second.acquire());
+
+        first.reset();
+
+        SingleInstance third(lockPath());
+        QVERIFY(!third.acquire());
+    }
+
     void aLockPlaceThatCannotBeCreatedDoesNotKeepTheUserOut()
     {
-        Single_Instance nowhere(QStringLiteral("/proc/no-such-folder/zev-gemmarium.lock"));
+        SingleInstance nowhere(QStringLiteral("/proc/no-such-folder/zev-gemmarium.lock"));
         QVERIFY(nowhere.acquire());
     }
 };

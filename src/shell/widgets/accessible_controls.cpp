@@ -1,7 +1,7 @@
-#include "shell/accessible_controls.h"
+#include "shell/widgets/accessible_controls.h"
 
-#include "shell/link_label.h"
-#include "shell/picture_box.h"
+#include "shell/widgets/link_label.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>

@@ -1,7 +1,8 @@
-#include "shell/picture_box.h"
+#include "shell/widgets/picture_box.h"
 
-#include "shell/accessible_controls.h"
-#include "shell/prerendered_pictures.h"
+#include "shell/widgets/accessible_controls.h"
+#include "shell/table_text.h"
+#include "shell/widgets/prerendered_pictures.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -16,10 +17,6 @@
 #include <memory>
 
 namespace {
-QString drawingName(std::string_view drawing)
-{
-    return QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()));
-}
 
 // Each drawing is parsed once and kept: the same stones come back on every reading and draw.
 // Null for a drawing that does not exist.
@@ -58,7 +55,7 @@ void PictureBox::showPicture(const PictureCatalogue& catalogue, int position)
 
 void PictureBox::showDrawing(std::string_view drawing)
 {
-    current = drawingName(drawing);
+    current = To_QString(drawing);
     update();
 }
 
@@ -133,5 +130,5 @@ QPixmap Render_Drawing(std::string_view drawing, int side)
     // Drawn at the screen's pixel density, so the picture stays sharp on high-density screens;
     // its size in layout units is side x side.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    return Fitted_Drawing(drawingName(drawing), QSize(side, side), ratio);
+    return Fitted_Drawing(To_QString(drawing), QSize(side, side), ratio);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/wrapped_label.h"
+#include "shell/widgets/wrapped_label.h"
 
 #include <QFrame>
 

@@ -1,4 +1,4 @@
-#include "shell/clipboard_guard.h"
+#include "shell/widgets/clipboard_guard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

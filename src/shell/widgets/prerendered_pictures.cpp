@@ -1,4 +1,4 @@
-#include "shell/prerendered_pictures.h"
+#include "shell/widgets/prerendered_pictures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/screen_fit.h"
+#include "shell/widgets/screen_fit.h"
 
 #include <QGuiApplication>
 #include <QLayout>

@@ -1,6 +1,7 @@
-#include "shell/drawing_icon.h"
+#include "shell/widgets/drawing_icon.h"
 
-#include "shell/picture_box.h"
+#include "shell/table_text.h"
+#include "shell/widgets/picture_box.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -32,5 +33,5 @@ private:
 
 QIcon Drawing_Icon(std::string_view drawing)
 {
-    return QIcon(new DrawingIconEngine(QString::fromUtf8(drawing.data(), static_cast<qsizetype>(drawing.size()))));
+    return QIcon(new DrawingIconEngine(To_QString(drawing)));
 }

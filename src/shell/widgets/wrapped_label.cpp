@@ -1,4 +1,4 @@
-#include "shell/wrapped_label.h"
+#include "shell/widgets/wrapped_label.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "shell/link_label.h"
+#include "shell/widgets/link_label.h"
 
-#include "shell/accessible_controls.h"
+#include "shell/widgets/accessible_controls.h"
 
 #include <QMouseEvent>
 
