@@ -104,8 +104,6 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     connect(ui->txtFind, &QLineEdit::textChanged, this, &frmCrystalHealingMain::txtFind_Change);
     connect(ui->lstFound, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstFound_Click);
     ui->txtFind->installEventFilter(this);
-    // The find list paints all of itself, so nothing under it is drawn again as it changes.
-    ui->lstFound->setAttribute(Qt::WA_OpaquePaintEvent);
     ui->lstFound->setUniformItemSizes(true);
     ui->lstFound->hide();
     connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalHealingMain::mnuExit_Click);
