@@ -188,6 +188,33 @@ private slots:
         snap(display, QStringLiteral("gemology-display-moon-from-atlas"));
         Sub_Programs::closeAll();
     }
+
+    // The notes on the moon and sun tabs, at Greenwich in 1990: the Moon entered Cancer at 12:51
+    // on 1 April, the Sun entered Leo on 23 July.
+    void signNotes()
+    {
+        const auto read = [&](int month, int day, int hour, int minute, const char* accuracy, int tab, const char* name) {
+            QWidget* entry = Sub_Programs::obtain(SubWindow::Entry);
+            entry->show();
+            child<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
+            for (const char* field : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"})
+                child<QLineEdit>(entry, QString::fromLatin1(field))->setText(QStringLiteral("0"));
+            child<QComboBox>(entry, QStringLiteral("cboYear"))->setCurrentText(QStringLiteral("1990"));
+            child<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
+            child<QComboBox>(entry, QStringLiteral("cboDate"))->setCurrentText(QString::number(day));
+            child<QComboBox>(entry, QStringLiteral("cboHH"))->setCurrentText(QString::number(hour));
+            child<QComboBox>(entry, QStringLiteral("cboMM"))->setCurrentText(QString::number(minute));
+            child<QComboBox>(entry, QStringLiteral("cboTimeAccuracy"))->setCurrentText(QString::fromLatin1(accuracy));
+            child<QAbstractButton>(entry, QStringLiteral("cmdRashi"))->click();
+            QWidget* display = Sub_Programs::instance(SubWindow::Display);
+            child<QTabWidget>(display, QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+            snap(display, QString::fromLatin1(name));
+            Sub_Programs::closeAll();
+        };
+        read(4, 1, 9, 0, "Time not known", 2, "gemology-display-moon-change");
+        read(4, 1, 12, 40, "Exact time", 2, "gemology-display-moon-near-change");
+        read(7, 23, 12, 0, "Exact time", 1, "gemology-display-sun-cusp");
+    }
 };
 
 QTEST_MAIN(TestScreenshots)
