@@ -29,7 +29,7 @@ void Set_Program_Identity()
     QApplication::setOrganizationName(QStringLiteral("Quillmere"));
     QApplication::setApplicationName(QStringLiteral("Zev Gemmarium"));
     QApplication::setApplicationVersion(Program_Version);
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillmere.ZevGemmarium"));
+    QGuiApplication::setDesktopFileName(Program_Desktop_Id);
     QApplication::setWindowIcon(Drawing_Icon("app/icon"));
 }
 

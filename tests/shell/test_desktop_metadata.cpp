@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
@@ -29,6 +30,9 @@ private slots:
         const QString version = QCoreApplication::applicationVersion();
         QTest::newRow("window class") << source + "example.quillmere.ZevGemmarium.desktop"
                                       << "^StartupWMClass=(.*)$" << QCoreApplication::applicationName();
+        QTest::newRow("desktop entry's name") << built + "example.quillmere.ZevGemmarium.metainfo.xml"
+                                              << "<launchable type=\"desktop-id\">(.*)\\.desktop</launchable>"
+                                              << QGuiApplication::desktopFileName();
         QTest::newRow("release") << built + "example.quillmere.ZevGemmarium.metainfo.xml"
                                  << "<release version=\"([^\"]*)\"" << version;
         QTest::newRow("manual's version") << built + "zev-gemmarium.1"
