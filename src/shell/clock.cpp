@@ -1,7 +1,7 @@
 #include "shell/clock.h"
 
 namespace {
-std::function<QDateTime()>& replacement()
+std::function<QDateTime()>& Replacement_Clock()
 {
     static std::function<QDateTime()> clock;
     return clock;
@@ -10,7 +10,7 @@ std::function<QDateTime()>& replacement()
 
 QDateTime Clock::now()
 {
-    return replacement() ? replacement()() : QDateTime::currentDateTime();
+    return Replacement_Clock() ? Replacement_Clock()() : QDateTime::currentDateTime();
 }
 
 QDate Clock::today()
@@ -20,5 +20,5 @@ QDate Clock::today()
 
 void Clock::setForTesting(std::function<QDateTime()> clock)
 {
-    replacement() = std::move(clock);
+    Replacement_Clock() = std::move(clock);
 }

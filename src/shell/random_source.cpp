@@ -4,7 +4,7 @@
 #include <random>
 
 namespace {
-std::function<double()>& replacement()
+std::function<double()>& Replacement_Source()
 {
     static std::function<double()> source;
     return source;
@@ -21,8 +21,8 @@ double Clock_Seeded_Uniform()
 
 double Random_Source::uniform()
 {
-    if (replacement()) {
-        const double r = replacement()();
+    if (Replacement_Source()) {
+        const double r = Replacement_Source()();
         return (r >= 0.0 && r < 1.0) ? r : 0.0;
     }
     const double r = Clock_Seeded_Uniform();
@@ -31,5 +31,5 @@ double Random_Source::uniform()
 
 void Random_Source::setForTesting(std::function<double()> source)
 {
-    replacement() = std::move(source);
+    Replacement_Source() = std::move(source);
 }
