@@ -1,18 +1,13 @@
 // From a user's action to the window redrawn, for the interactions a user waits on.
-#include "gemmarium.h"
 #include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
+#include "window_benchmarks.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QStandardPaths>
-#include <QTest>
-
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 
@@ -166,12 +161,5 @@ BENCHMARK(BM_DivinationDraw)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    Register_Windows();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Run_Window_Benchmarks(argc, argv);
 }

@@ -1,18 +1,12 @@
 // The birth place finder: a keystroke in the city field to the list of places shown, and the
 // atlas's reading and indexing, in total and in the longest stretch the user-interface thread
 // spends on it.
-#include "gemmarium.h"
 #include "gemology/place_atlas.h"
 #include "shell/sub_programs.h"
+#include "window_benchmarks.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCompleter>
-#include <QLineEdit>
-#include <QStandardPaths>
-#include <QTest>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
@@ -41,24 +35,11 @@ void BM_PlaceListKeystroke(benchmark::State& state)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     auto* city = entry->findChild<QLineEdit*>(QStringLiteral("txtMCity"));
     QAbstractItemView* list = entry->findChild<QCompleter*>(QStringLiteral("lstPlaces"))->popup();
-    city->setFocus();
     const QString names[] = {QStringLiteral("springfield"), QStringLiteral("sao paulo"), QStringLiteral("new york")};
-    int name = 0;
-    qsizetype letter = 0;
-    for (auto _ : state) {
-        if (letter == names[name].size()) {
-            city->clear();
-            letter = 0;
-            name = (name + 1) % 3;
-        }
-        const QChar typed = names[name][letter++];
-        const auto start = Clock::now();
-        QTest::keyClick(city, typed.toLatin1());
-        QCoreApplication::processEvents();
+    Time_Keystrokes(state, city, names, [&] {
         if (list->isVisible())
             list->repaint();
-        state.SetIterationTime(Seconds_Since(start));
-    }
+    });
     Sub_Programs::closeAll();
 }
 BENCHMARK(BM_PlaceListKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -97,12 +78,5 @@ BENCHMARK(BM_AtlasLongestUiSlice)->UseManualTime()->Unit(benchmark::kMillisecond
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    Register_Windows();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Run_Window_Benchmarks(argc, argv);
 }

@@ -22,7 +22,7 @@ double Past_Boundary(double longitude, double boundary)
 }
 
 // The moment the longitude reaches the boundary by the secant method from the span's ends.
-double Secant_Estimate(Longitude_Of_Time longitude, double boundary, double startT, double startPast,
+double Secant_Estimate(LongitudeOfTime longitude, double boundary, double startT, double startPast,
                        double endT, double endPast)
 {
     double older = startT;
@@ -48,7 +48,7 @@ int Zodiac_Sign_Index(double longitude)
     return static_cast<int>(std::floor(longitude / 30.0));
 }
 
-std::optional<SignChange> Find_Sign_Change(Longitude_Of_Time longitude, double startT, double endT)
+std::optional<SignChange> Find_Sign_Change(LongitudeOfTime longitude, double startT, double endT)
 {
     const double startLongitude = longitude(startT);
     const double endLongitude = longitude(endT);

@@ -2,7 +2,7 @@
 #include <optional>
 
 // A longitude in degrees as a function of T, Julian centuries since J2000.0.
-using Longitude_Of_Time = double (*)(double julianCenturies);
+using LongitudeOfTime = double (*)(double julianCenturies);
 
 // The zodiac sign (0 Aries … 11 Pisces) a longitude in degrees falls in, as the position text
 // reads it: sign k from 30k degrees (included) to 30(k + 1) (excluded), and exactly 360 degrees
@@ -22,4 +22,4 @@ struct SignChange {
 // the longitude reaches the new sign, and the longitude there already stands in it. Secant
 // steps find it in about seven evaluations of the longitude; should their answer not be
 // confirmed, halving the span finds it in about forty.
-std::optional<SignChange> Find_Sign_Change(Longitude_Of_Time longitude, double startT, double endT);
+std::optional<SignChange> Find_Sign_Change(LongitudeOfTime longitude, double startT, double endT);

@@ -11,12 +11,12 @@ QString Text_Of(const gchar* text)
 }
 
 // Taking a record's fields out one by one costs a fraction of g_variant_get()'s format parsing.
-class Record_Field {
+class RecordField {
 public:
-    Record_Field(GVariant* record, gsize field) : value_(g_variant_get_child_value(record, field)) {}
-    ~Record_Field() { g_variant_unref(value_); }
-    Record_Field(const Record_Field&) = delete;
-    Record_Field& operator=(const Record_Field&) = delete;
+    RecordField(GVariant* record, gsize field) : value_(g_variant_get_child_value(record, field)) {}
+    ~RecordField() { g_variant_unref(value_); }
+    RecordField(const RecordField&) = delete;
+    RecordField& operator=(const RecordField&) = delete;
 
     QString text() const { return Text_Of(g_variant_get_string(value_, nullptr)); }
     QByteArray bytes() const { return QByteArray(g_variant_get_string(value_, nullptr)); }
@@ -44,13 +44,13 @@ std::vector<AtlasPlace> Read_Atlas_Places()
             continue;
         AtlasPlace place;
         if (g_variant_is_of_type(city, layout)) {
-            place.name = Record_Field(city, 1).text();
-            place.state = Record_Field(city, 3).text();
-            place.country = Record_Field(city, 5).text();
-            place.zoneId = Record_Field(city, 6).bytes();
-            place.population = Record_Field(city, 7).number();
-            place.latitude = Record_Field(city, 8).real();
-            place.longitude = Record_Field(city, 9).real();
+            place.name = RecordField(city, 1).text();
+            place.state = RecordField(city, 3).text();
+            place.country = RecordField(city, 5).text();
+            place.zoneId = RecordField(city, 6).bytes();
+            place.population = RecordField(city, 7).number();
+            place.latitude = RecordField(city, 8).real();
+            place.longitude = RecordField(city, 9).real();
         } else {
             place.name = Text_Of(geonames_city_get_name(city));
             place.state = Text_Of(geonames_city_get_state(city));

@@ -81,12 +81,12 @@ double Centuries_At(const BirthClock& clock, int minute)
     return clock.julianCenturies + (minute - clock.minute) / Minutes_Per_Century;
 }
 
-int Sign_At(Longitude_Of_Time longitude, const BirthClock& clock, int minute)
+int Sign_At(LongitudeOfTime longitude, const BirthClock& clock, int minute)
 {
     return Zodiac_Sign_Index(longitude(Centuries_At(clock, minute)));
 }
 
-std::optional<ClockSignChange> Sign_Change_Between(Longitude_Of_Time longitude, const BirthClock& clock,
+std::optional<ClockSignChange> Sign_Change_Between(LongitudeOfTime longitude, const BirthClock& clock,
                                                    int first, int last)
 {
     const std::optional<SignChange> change =

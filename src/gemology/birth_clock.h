@@ -26,7 +26,7 @@ BirthClock Birth_Clock(const ChartInput& input);
 double Centuries_At(const BirthClock& clock, int minute);
 
 // The sign (0 Aries … 11 Pisces) a longitude stands in at a clock minute.
-int Sign_At(Longitude_Of_Time longitude, const BirthClock& clock, int minute);
+int Sign_At(LongitudeOfTime longitude, const BirthClock& clock, int minute);
 
 // A change of sign seen on the clock: the first whole minute in the new sign, so a birth at
 // any minute before it has the old sign and one at that minute or later the new one.
@@ -38,7 +38,7 @@ struct ClockSignChange {
 
 // The change of sign after minute `first` and up to minute `last`; none when the longitude
 // stands in one sign at both. The longitude must move forward, less than 30 degrees between them.
-std::optional<ClockSignChange> Sign_Change_Between(Longitude_Of_Time longitude, const BirthClock& clock,
+std::optional<ClockSignChange> Sign_Change_Between(LongitudeOfTime longitude, const BirthClock& clock,
                                                    int first, int last);
 
 // The time of day of a clock minute: "14:37".

@@ -77,7 +77,7 @@ void Open_Search_Page(const QString& searchText, const QUrl& /*pageAddress*/)
 constexpr std::size_t Place_List_Length = 20;
 constexpr int Place_Role = Qt::UserRole + 1;
 
-void Show_Arc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
+void showArc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
 {
     degrees->setText(QString::number(arc.degrees));
     minutes->setText(QString::number(arc.minutes));
@@ -350,8 +350,8 @@ void frmGemologyMain::choosePlace(const AtlasPlace& place)
     ui->txtMCountry->setText(place.country);
     const ArcMinutes latitude = Arc_Minutes_Of(place.latitude);
     const ArcMinutes longitude = Arc_Minutes_Of(place.longitude);
-    Show_Arc(latitude, ui->txtLatD, ui->txtLatM);
-    Show_Arc(longitude, ui->txtLonD, ui->txtLonM);
+    showArc(latitude, ui->txtLatD, ui->txtLatM);
+    showArc(longitude, ui->txtLonD, ui->txtLonM);
     (latitude.negative ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
     (longitude.negative ? ui->optLong_1 : ui->optLong_0)->setChecked(true);
     chosenPlace = place;

@@ -1,68 +1,13 @@
 #include "gemology/place_index.h"
 
+#include "text/search_folding.h"
+
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// Letters that carry their difference in the letter itself rather than in a combining accent.
-char16_t Plain_Letter(char16_t letter, char16_t& second)
-{
-    second = 0;
-    switch (letter) {
-    case u'ß': second = u's'; return u's';
-    case u'æ': second = u'e'; return u'a';
-    case u'œ': second = u'e'; return u'o';
-    case u'ø': return u'o';
-    case u'ł': return u'l';
-    case u'đ': return u'd';
-    case u'ı': return u'i';
-    case u'ð': return u'd';
-    case u'þ': second = u'h'; return u't';
-    default: return letter;
-    }
-}
-
-void Append_Folded(std::u16string& folded, bool& blank, char16_t letter)
-{
-    if (blank && !folded.empty())
-        folded.push_back(u' ');
-    blank = false;
-    folded.push_back(letter);
-}
-
-}  // namespace
-
 std::u16string Fold_Place_Text(QStringView text)
 {
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-    // Only text outside ASCII needs its accents taken apart from their letters.
-    const QString decomposed = ascii ? QString() : text.toString().normalized(QString::NormalizationForm_KD);
-    const QStringView letters = ascii ? text : QStringView(decomposed);
-
-    std::u16string folded;
-    folded.reserve(static_cast<std::size_t>(letters.size()));
-    bool blank = false;
-    for (qsizetype at = 0; at < letters.size(); ++at) {
-        QChar character = letters[at];
-        if (character.isHighSurrogate() && at + 1 < letters.size() && letters[at + 1].isLowSurrogate()) {
-            ++at;  // no place name holds letters beyond the first plane: a blank
-            blank = true;
-            continue;
-        }
-        if (character.category() == QChar::Mark_NonSpacing)
-            continue;
-        if (!character.isLetterOrNumber()) {
-            blank = true;
-            continue;
-        }
-        char16_t second = 0;
-        const char16_t lower = Plain_Letter(character.toCaseFolded().unicode(), second);
-        Append_Folded(folded, blank, lower);
-        if (second)
-            folded.push_back(second);
-    }
-    return folded;
+    return Fold_Search_Text(text, Apostrophes::Break);
 }
 
 PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(places))

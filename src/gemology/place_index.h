@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-// A text as the place search compares it: letters in lower case without their accents, and
-// every run of other characters (blanks, hyphens, apostrophes, full stops) one blank, with
-// none at either end. "São Paulo" and "sao-paulo" both give "sao paulo".
+// A text as the place search compares it: folded as every search does (text/search_folding.h),
+// with apostrophes breaking words like hyphens and full stops. "São Paulo" and "sao-paulo" both
+// give "sao paulo".
 std::u16string Fold_Place_Text(QStringView text);
 
 // The places of the atlas with every word of their names sorted for searching by what the user

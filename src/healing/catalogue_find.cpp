@@ -1,8 +1,8 @@
 #include "healing/catalogue_find.h"
 
-#include "healing/folded_words.h"
 #include "healing/healing_catalogue.h"
 #include "shell/table_text.h"
+#include "text/search_folding.h"
 
 #include <QStringList>
 
@@ -25,6 +25,13 @@ constexpr struct {
     {FoundGroup::Organs, EntryKind::Organ},
 };
 
+// The words of a text as the search compares them; an apostrophe keeps its word whole, so
+// "cats" finds "Cat's Eye".
+QStringList Searched_Words(QStringView text)
+{
+    return Fold_Search_Words(text, Apostrophes::Dropped);
+}
+
 // Every stone and entry with its folded words, in the order results are shown.
 const std::vector<SearchedText>& Searched_Texts()
 {
@@ -32,12 +39,12 @@ const std::vector<SearchedText>& Searched_Texts()
         std::vector<SearchedText> all;
         int index = 0;
         for (std::string_view name : StoneNames())
-            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Folded_Words(To_QString(name))});
+            all.push_back({{FoundGroup::Crystals, index++, name, 0}, Searched_Words(To_QString(name))});
         for (const auto& [group, kind] : Entry_Groups) {
             index = 0;
             for (std::string_view entry : EntryTexts(kind)) {
                 const int stones = static_cast<int>(StonesForEntry(kind, entry).size());
-                all.push_back({{group, index++, entry, stones}, Folded_Words(To_QString(entry))});
+                all.push_back({{group, index++, entry, stones}, Searched_Words(To_QString(entry))});
             }
         }
         return all;
@@ -69,7 +76,7 @@ QStringList Telling_Words(QStringList typed)
 
 std::vector<FoundItem> Find_In_Catalogue(QStringView typed)
 {
-    const QStringList words = Telling_Words(Folded_Words(typed));
+    const QStringList words = Telling_Words(Searched_Words(typed));
     std::vector<FoundItem> found;
     if (words.isEmpty())
         return found;

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <random>
 
-Q_DECLARE_METATYPE(Longitude_Of_Time)
+Q_DECLARE_METATYPE(LongitudeOfTime)
 
 namespace {
 
@@ -47,10 +47,10 @@ void TestSignChange::signOfLongitude()
 
 void TestSignChange::changeAgreesWithASecondBySecondScan_data()
 {
-    QTest::addColumn<Longitude_Of_Time>("longitude");
+    QTest::addColumn<LongitudeOfTime>("longitude");
     QTest::addColumn<int>("fewestChanges");  // in 2000 days: the Moon changes sign on 44% of them
-    QTest::newRow("Moon") << Longitude_Of_Time{Moon_Longitude} << 800;
-    QTest::newRow("Sun") << Longitude_Of_Time{Sun_Apparent_Longitude} << 40;
+    QTest::newRow("Moon") << LongitudeOfTime{Moon_Longitude} << 800;
+    QTest::newRow("Sun") << LongitudeOfTime{Sun_Apparent_Longitude} << 40;
 }
 
 // Random days of 1901-2050, scanned for the first second in a new sign: at 15-minute steps, then
@@ -59,7 +59,7 @@ void TestSignChange::changeAgreesWithASecondBySecondScan_data()
 // does not exist.
 void TestSignChange::changeAgreesWithASecondBySecondScan()
 {
-    QFETCH(Longitude_Of_Time, longitude);
+    QFETCH(LongitudeOfTime, longitude);
     QFETCH(int, fewestChanges);
     std::mt19937 random(1990);
     std::uniform_int_distribution<int> dayNumber(Julian_Day_Number(1, 1, 1901), Julian_Day_Number(12, 31, 2050));
@@ -94,7 +94,7 @@ void TestSignChange::changeAgreesWithASecondBySecondScan()
 // A longitude that jumps over the boundary at T = 0.3 leads the secant astray; halving finds it.
 void TestSignChange::jumpIsFoundByHalving()
 {
-    const Longitude_Of_Time jump = [](double t) { return t < 0.3 ? 29.0 : 31.0; };
+    const LongitudeOfTime jump = [](double t) { return t < 0.3 ? 29.0 : 31.0; };
     const std::optional<SignChange> change = Find_Sign_Change(jump, 0.0, 1.0);
     QVERIFY(change);
     QVERIFY(change->julianCenturies >= 0.3 && change->julianCenturies - 0.3 < 1e-3 / Seconds_Per_Century);

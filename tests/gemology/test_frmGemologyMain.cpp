@@ -322,7 +322,9 @@ void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<int>("read");  // the value the reading takes
 
-    for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"}) {
+    // An array, not a braced list: GCC takes the names of a braced list here for possibly null.
+    static constexpr const char* coordinateFields[] = {"txtLatD", "txtLatM", "txtLonD", "txtLonM"};
+    for (const char* name : coordinateFields) {
         const bool threeDigits = QByteArrayView(name) == "txtLonD";
         QTest::addRow("%s: blanks around 12", name) << name << "  12  " << "12" << false << 12;
         QTest::addRow("%s: 012", name) << name << "012" << (threeDigits ? "012" : "0") << !threeDigits

@@ -5,7 +5,7 @@
 namespace {
 
 // The results as the list reads them, each under its group's heading.
-QStringList shown(const std::vector<FoundItem>& found)
+QStringList Shown_Lines(const std::vector<FoundItem>& found)
 {
     QStringList lines;
     for (const FoundItem& item : found)
@@ -62,7 +62,7 @@ void TestCatalogueFind::findsWordBeginnings()
     QFETCH(QString, typed);
     QFETCH(QStringList, found);
 
-    QCOMPARE(shown(Find_In_Catalogue(typed)), found);
+    QCOMPARE(Shown_Lines(Find_In_Catalogue(typed)), found);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogueFind)

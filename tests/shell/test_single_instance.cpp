@@ -68,6 +68,16 @@ private:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath()), 20000);
     }
 
+    // Starts the program in this process with the lock: the launcher opens and nothing is said.
+    void startAsTheFirstInstance(SingleInstance& lock)
+    {
+        ScriptedPrompts prompts;
+        frmMDI* launcher = Start_Program(lock);
+        QVERIFY(launcher);
+        QVERIFY(prompts.messages.isEmpty());
+        delete launcher;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -102,12 +112,8 @@ private slots:
         QVERIFY(first.waitForFinished());
         QVERIFY(QFile::exists(lockPath()));  // left behind by the crash
 
-        ScriptedPrompts prompts;
         SingleInstance again(lockPath());
-        frmMDI* launcher = Start_Program(again);
-        QVERIFY(launcher);
-        QVERIFY(prompts.messages.isEmpty());
-        delete launcher;
+        startAsTheFirstInstance(again);
     }
 
     void whateverNoLiveInstanceHoldsIsTakenOver_data()
@@ -130,12 +136,10 @@ private slots:
         QFile::remove(lockPath());
         Leave_Behind(leftover, lockPath());
 
-        ScriptedPrompts prompts;
         SingleInstance first(lockPath());
-        frmMDI* launcher = Start_Program(first);
-        QVERIFY(launcher);
-        QVERIFY(prompts.messages.isEmpty());
-        delete launcher;
+        startAsTheFirstInstance(first);
+        if (QTest::currentTestFailed())
+            return;
         // Taken over for real: the next start is the second instance.
         SingleInstance second(lockPath());
         QVERIFY(!second.acquire());

@@ -20,9 +20,9 @@ struct WindowView {
     QString name;
     bool subProgram;  // placed at the top of the screen, beside the docked launcher
 };
-using View_Visitor = std::function<void(const WindowView&)>;
+using ViewVisitor = std::function<void(const WindowView&)>;
 
-inline void Visit_Pages(const WindowView& view, const View_Visitor& visit)
+inline void Visit_Pages(const WindowView& view, const ViewVisitor& visit)
 {
     visit(view);
     // The tabs' own page stacks turn with their tabs.
@@ -40,7 +40,7 @@ inline void Visit_Pages(const WindowView& view, const View_Visitor& visit)
 // Opens every top-level window of the program in turn, the way the program opens it: the
 // launcher, each sub-program from the launcher's buttons (the display after a reading), the
 // report, the donation window and the about box; and visits every view of each.
-inline void Visit_Every_Window(const View_Visitor& visit)
+inline void Visit_Every_Window(const ViewVisitor& visit)
 {
     Register_Windows();
     frmMDI launcher;

@@ -10,11 +10,14 @@
 #include <QStyleOptionFocusRect>
 #include <QTextDocument>
 
-bool Is_Press_Key(const QKeyEvent* event)
+bool Accept_Press_Key(const QWidget* control, QKeyEvent* event)
 {
     const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                           event->key() == Qt::Key_Enter;
-    return pressKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!pressKey || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !control->isEnabled())
+        return false;
+    event->accept();
+    return true;
 }
 
 void Paint_Focus_Ring(QWidget* control)

@@ -4,8 +4,9 @@
 class QKeyEvent;
 class QWidget;
 
-// Space, Enter or Return without modifiers: the keys that press a focused link or picture.
-bool Is_Press_Key(const QKeyEvent* event);
+// Whether the key presses a focused link or picture as a click does: Space, Enter or Return
+// without modifiers, on an enabled control. Such a key is accepted, so it goes no further.
+bool Accept_Press_Key(const QWidget* control, QKeyEvent* event);
 
 // Draws the focus ring round a focused control that draws itself (links, pictures).
 void Paint_Focus_Ring(QWidget* control);

@@ -20,12 +20,10 @@ LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent)
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (!Is_Press_Key(event)) {
+    if (Accept_Press_Key(this, event))
+        emit clicked();
+    else
         WrappedLabel::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    emit clicked();
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)

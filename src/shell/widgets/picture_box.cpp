@@ -77,12 +77,10 @@ void PictureBox::paintEvent(QPaintEvent*)
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
-    if (!Is_Press_Key(event) || !isEnabled()) {
+    if (Accept_Press_Key(this, event))
+        emit clicked();
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    emit clicked();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
