@@ -8,7 +8,7 @@
 #include <cstdint>
 
 namespace {
-bool isPlainDigits(const QString& text)
+bool Is_Plain_Digits(const QString& text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
     const std::optional<int> number = Plain_Number(text);
-    FUZZ_CHECK(number.has_value() == isPlainDigits(text));
+    FUZZ_CHECK(number.has_value() == Is_Plain_Digits(text));
     FUZZ_CHECK(!number || (*number >= 0 && *number <= 1000000));
 
     // The same text in each of the four number fields, the others holding zero.

@@ -13,7 +13,7 @@ const RgbColour Palette[] = {{128, 0, 0}, {0, 128, 0}, {255, 0, 0}, {12, 34, 56}
 
 // Splits the input into runs: a byte 0xFE ends a run, and the byte after it picks the next
 // run's colour and weight.
-QList<TextRun> runsOf(const std::uint8_t* data, std::size_t size)
+QList<TextRun> Runs_Of(const std::uint8_t* data, std::size_t size)
 {
     QList<TextRun> runs;
     QByteArray text;
@@ -36,7 +36,7 @@ QList<TextRun> runsOf(const std::uint8_t* data, std::size_t size)
 
 // What a reader gives back for a text: each line break one "\n", and no other control character
 // than the tab.
-QString asReadBack(const QString& text)
+QString As_Read_Back(const QString& text)
 {
     QString expected;
     for (const QString& line : Split_Lines(text)) {
@@ -52,7 +52,7 @@ QString asReadBack(const QString& text)
     return expected;
 }
 
-bool isSevenBit(const QByteArray& bytes)
+bool Is_Seven_Bit(const QByteArray& bytes)
 {
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) > 0x7F)
@@ -65,16 +65,16 @@ bool isSevenBit(const QByteArray& bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QList<TextRun> runs = runsOf(data, size);
+    const QList<TextRun> runs = Runs_Of(data, size);
     const QByteArray rtf = Write_Rtf(runs, {QStringLiteral("Verdana"), 9.75});
-    FUZZ_CHECK(isSevenBit(rtf));
+    FUZZ_CHECK(Is_Seven_Bit(rtf));
 
     const Rtf_Test_Reader::Document document = Rtf_Test_Reader::read(rtf);
     FUZZ_CHECK(document.wellFormed);
 
     QString written;
     for (const TextRun& run : runs)
-        written += asReadBack(run.text);
+        written += As_Read_Back(run.text);
     QString read;
     for (const TextRun& run : document.runs)
         read += run.text;
