@@ -623,13 +623,13 @@ void TestFrmGemologyMain::readingGoesToTheDisplay()
     QVERIFY(display);
     QVERIFY(display->isVisible());
 
-    auto label = [display](const char* name) { return display->findChild<QLabel*>(name)->text(); };
-    auto drawing = [display](const char* name) { return display->findChild<PictureBox*>(name)->drawing(); };
+    auto label = [display](const char* name) { return Find_Control<QLabel>(display, name)->text(); };
+    auto drawing = [display](const char* name) { return Find_Control<PictureBox>(display, name)->drawing(); };
     QCOMPARE(label("lblSunSignYourSunSign"), sunSign);
     QCOMPARE(label("lblMoonSignYourMoonSign"), moonSign);
     QCOMPARE(label("lblMoonSignLuckyStone"), moonStone);
     QCOMPARE(drawing("picMoonSign") + u' ' + drawing("picMoonSignStone"), moonPictures);
-    QCOMPARE(display->findChild<QPlainTextEdit*>("txtMoonSignAbout")->toPlainText(), moonText);
+    QCOMPARE(Find_Control<QPlainTextEdit>(display, "txtMoonSignAbout")->toPlainText(), moonText);
     QCOMPARE(label("lblBirthStoneAvoidStone"), birthStone);
     QCOMPARE(drawing("picBirthStone"), QStringLiteral("stones/") + birthStone.toLower());
 }
@@ -675,7 +675,7 @@ void TestFrmGemologyMain::notesReachTheDisplayAndTheReport()
 
     auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display));
     QVERIFY(display);
-    QVERIFY(!display->findChild<QLabel*>("lblMoonPosition")->isHidden());
+    QVERIFY(!Find_Control<QLabel>(display, "lblMoonPosition")->isHidden());
     const ReportTexts texts = display->reportTexts();
     QCOMPARE(texts.notes.size(), note.isEmpty() ? 0 : 1);
     QVERIFY(note.isEmpty() || texts.notes.front().startsWith(note));
