@@ -5,7 +5,10 @@
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/deferred_page.h"
 #include "ui_frmGemologyDisplay.h"
+#include "ui_frmGemologyMoonSignTab.h"
+#include "ui_frmGemologySunSignTab.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -38,15 +41,47 @@ void showPicture(PictureBox* box, const PictureCatalogue& catalogue, const std::
         box->showPicture(catalogue, *position);
 }
 
+template <typename Field>
+void keepWritten(std::optional<Field>& kept, const std::optional<Field>& written)
+{
+    if (written)
+        kept = written;
+}
+
+void keepSunSign(GemologyReading& kept, const GemologyReading& written)
+{
+    keepWritten(kept.sunSign, written.sunSign);
+    keepWritten(kept.sunStone, written.sunStone);
+    keepWritten(kept.sunSignPicture, written.sunSignPicture);
+    keepWritten(kept.sunStonePicture, written.sunStonePicture);
+    keepWritten(kept.sunText, written.sunText);
+    keepWritten(kept.sunSignNote, written.sunSignNote);
+}
+
+void keepMoonSign(GemologyReading& kept, const GemologyReading& written)
+{
+    keepWritten(kept.moonSign, written.moonSign);
+    keepWritten(kept.moonStone, written.moonStone);
+    keepWritten(kept.moonSignPicture, written.moonSignPicture);
+    keepWritten(kept.moonStonePicture, written.moonStonePicture);
+    keepWritten(kept.moonText, written.moonText);
+    keepWritten(kept.moonPosition, written.moonPosition);
+    keepWritten(kept.moonSignMoment, written.moonSignMoment);
+    keepWritten(kept.moonSignNote, written.moonSignNote);
+}
+
 }  // namespace
 
 frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmGemologyDisplay)
 {
     ui->setupUi(this);
+    sunTab = new DeferredPage(QStringLiteral("tabSunSign"), [this](DeferredPage* page) { buildSunSignTab(page); });
+    ui->SSTab1->addTab(sunTab, QStringLiteral("Gems And SunSign"));
+    moonTab = new DeferredPage(QStringLiteral("tabMoonSign"), [this](DeferredPage* page) { buildMoonSignTab(page); });
+    ui->SSTab1->addTab(moonTab, QStringLiteral("Gems And MoonSign"));
     Scroll_Body(centralWidget());
-    for (QPlainTextEdit* box : {ui->txtBirthStoneAbout, ui->txtSunSignAbout, ui->txtMoonSignAbout})
-        ClipboardGuard::protect(box);
+    ClipboardGuard::protect(ui->txtBirthStoneAbout);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologyDisplay::cmdPrint_Click);
     connect(ui->mnuPrint, &QAction::triggered, this, &frmGemologyDisplay::mnuPrint_Click);
     connect(ui->cmdBqck, &QPushButton::clicked, this, &frmGemologyDisplay::cmdBqck_Click);
@@ -58,26 +93,65 @@ frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
 
 frmGemologyDisplay::~frmGemologyDisplay()
 {
+    delete sunUi;
+    delete moonUi;
     delete ui;
+}
+
+void frmGemologyDisplay::buildSunSignTab(DeferredPage* page)
+{
+    sunUi = new Ui::GemologySunSignTab;
+    sunUi->setupUi(page);
+    ClipboardGuard::protect(sunUi->txtSunSignAbout);
+    GemologyReading kept;
+    keepSunSign(kept, unbuiltFields);
+    showSunSign(kept);
+}
+
+void frmGemologyDisplay::buildMoonSignTab(DeferredPage* page)
+{
+    moonUi = new Ui::GemologyMoonSignTab;
+    moonUi->setupUi(page);
+    ClipboardGuard::protect(moonUi->txtMoonSignAbout);
+    GemologyReading kept;
+    keepMoonSign(kept, unbuiltFields);
+    showMoonSign(kept);
+}
+
+void frmGemologyDisplay::showSunSign(const GemologyReading& reading)
+{
+    if (!sunUi) {
+        keepSunSign(unbuiltFields, reading);
+        return;
+    }
+    showText(sunUi->lblSunSignYourSunSign, reading.sunSign);
+    showText(sunUi->lblSunSignLuckyStone, reading.sunStone);
+    showPicture(sunUi->picSunSign, ImglistSunSign, reading.sunSignPicture);
+    showPicture(sunUi->picSunSignStone, ImgSunSignStone, reading.sunStonePicture);
+    showText(sunUi->txtSunSignAbout, reading.sunText);
+    showNote(sunUi->lblSunSignNote, reading.sunSignNote);
+}
+
+void frmGemologyDisplay::showMoonSign(const GemologyReading& reading)
+{
+    if (!moonUi) {
+        keepMoonSign(unbuiltFields, reading);
+        return;
+    }
+    showText(moonUi->lblMoonSignYourMoonSign, reading.moonSign);
+    showText(moonUi->lblMoonSignLuckyStone, reading.moonStone);
+    showPicture(moonUi->picMoonSign, imgListMoonSign, reading.moonSignPicture);
+    showPicture(moonUi->picMoonSignStone, ImgMoonSignStone, reading.moonStonePicture);
+    showText(moonUi->txtMoonSignAbout, reading.moonText);
+    showNote(moonUi->lblMoonPosition, reading.moonPosition);
+    showNote(moonUi->lblMoonSignMoment, reading.moonSignMoment);
+    showNote(moonUi->lblMoonSignNote, reading.moonSignNote);
 }
 
 void frmGemologyDisplay::showReading(const GemologyReading& reading)
 {
-    showText(ui->lblSunSignYourSunSign, reading.sunSign);
-    showText(ui->lblSunSignLuckyStone, reading.sunStone);
-    showPicture(ui->picSunSign, ImglistSunSign, reading.sunSignPicture);
-    showPicture(ui->picSunSignStone, ImgSunSignStone, reading.sunStonePicture);
-    showText(ui->txtSunSignAbout, reading.sunText);
-    showNote(ui->lblSunSignNote, reading.sunSignNote);
-
-    showText(ui->lblMoonSignYourMoonSign, reading.moonSign);
-    showText(ui->lblMoonSignLuckyStone, reading.moonStone);
-    showPicture(ui->picMoonSign, imgListMoonSign, reading.moonSignPicture);
-    showPicture(ui->picMoonSignStone, ImgMoonSignStone, reading.moonStonePicture);
-    showText(ui->txtMoonSignAbout, reading.moonText);
-    showNote(ui->lblMoonPosition, reading.moonPosition);
-    showNote(ui->lblMoonSignMoment, reading.moonSignMoment);
-    showNote(ui->lblMoonSignNote, reading.moonSignNote);
+    showSunSign(reading);
+    showMoonSign(reading);
 
     showText(ui->lblBirthStoneAvoidStone, reading.birthStone);
     showText(ui->txtBirthStoneAbout, reading.birthStoneText);
@@ -86,14 +160,17 @@ void frmGemologyDisplay::showReading(const GemologyReading& reading)
 
 ReportTexts frmGemologyDisplay::reportTexts() const
 {
+    // The report repeats the texts as the tabs show them.
+    sunTab->build();
+    moonTab->build();
     ReportTexts texts{
-        ui->lblBirthStoneAvoidStone->text(), ui->txtBirthStoneAbout->toPlainText(),
-        ui->lblSunSignYourSunSign->text(),   ui->lblSunSignLuckyStone->text(),
-        ui->txtSunSignAbout->toPlainText(),  ui->lblMoonSignYourMoonSign->text(),
-        ui->lblMoonSignLuckyStone->text(),   ui->txtMoonSignAbout->toPlainText(),
+        ui->lblBirthStoneAvoidStone->text(),    ui->txtBirthStoneAbout->toPlainText(),
+        sunUi->lblSunSignYourSunSign->text(),   sunUi->lblSunSignLuckyStone->text(),
+        sunUi->txtSunSignAbout->toPlainText(),  moonUi->lblMoonSignYourMoonSign->text(),
+        moonUi->lblMoonSignLuckyStone->text(),  moonUi->txtMoonSignAbout->toPlainText(),
         {},
     };
-    for (const QLabel* note : {ui->lblSunSignNote, ui->lblMoonSignMoment, ui->lblMoonSignNote})
+    for (const QLabel* note : {sunUi->lblSunSignNote, moonUi->lblMoonSignMoment, moonUi->lblMoonSignNote})
         if (!note->isHidden())
             texts.notes.append(note->text());
     return texts;

@@ -4,10 +4,16 @@
 
 #include <QMainWindow>
 
-namespace Ui { class frmGemologyDisplay; }
+namespace Ui {
+class frmGemologyDisplay;
+class GemologySunSignTab;
+class GemologyMoonSignTab;
+}
+class DeferredPage;
 
 // Window "Zev Gemology": one finished reading on three tabs (birth stone, sun sign, moon sign).
-// Its controls are the reading's only store; the report window reads its texts from here.
+// Its controls are the reading's only store; the report window reads its texts from here. The
+// sun and moon tabs are made when first shown; until then they keep what they will show.
 class frmGemologyDisplay : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,5 +42,16 @@ private:
     void Form_Load();
     void Form_Unload();
 
+    void buildSunSignTab(DeferredPage* page);
+    void buildMoonSignTab(DeferredPage* page);
+    void showSunSign(const GemologyReading& reading);
+    void showMoonSign(const GemologyReading& reading);
+
     Ui::frmGemologyDisplay* ui;
+    Ui::GemologySunSignTab* sunUi = nullptr;
+    Ui::GemologyMoonSignTab* moonUi = nullptr;
+    DeferredPage* sunTab;
+    DeferredPage* moonTab;
+    // The readings' fields for a tab not built yet, the latest written of each.
+    GemologyReading unbuiltFields;
 };

@@ -10,8 +10,13 @@
 #include "shell/table_text.h"
 #include "shell/vendor_links.h"
 #include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/deferred_page.h"
 #include "shell/widgets/drawing_icon.h"
+#include "ui_frmCrystalHealingDiseasePanel.h"
+#include "ui_frmCrystalHealingIllnessPanel.h"
 #include "ui_frmCrystalHealingMain.h"
+#include "ui_frmCrystalHealingOrganPanel.h"
+#include "ui_frmCrystalHealingStonePanel.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -71,36 +76,23 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::frmCrystalHealingMain), optSearch(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    const std::array<QString, 4> panelNames{"picSearchByStone", "picSearchByDisease", "picSearchByIllness",
+                                            "picSearchByOrgan"};
+    std::array<DeferredPage*, 4> pages{};
+    for (int option = 0; option <= 3; ++option) {
+        pages[option] = new DeferredPage(panelNames[option], [this, option](DeferredPage* page) { buildPanel(option, page); });
+        ui->stkPanels->addWidget(pages[option]);
+    }
     searches = {{
-        {ui->cboStone, std::nullopt, ui->picSearchByStone, &frmCrystalHealingMain::cboStone_Click},
-        {ui->cboDiseases, EntryKind::PhysicalDisease, ui->picSearchByDisease, &frmCrystalHealingMain::cboDiseases_Click},
-        {ui->cboIllness, EntryKind::MentalIllness, ui->picSearchByIllness, &frmCrystalHealingMain::cboIllness_Click},
-        {ui->cboOrgans, EntryKind::Organ, ui->picSearchByOrgan, &frmCrystalHealingMain::cboOrgans_Click},
+        {std::nullopt, pages[0], &frmCrystalHealingMain::cboStone_Click},
+        {EntryKind::PhysicalDisease, pages[1], &frmCrystalHealingMain::cboDiseases_Click},
+        {EntryKind::MentalIllness, pages[2], &frmCrystalHealingMain::cboIllness_Click},
+        {EntryKind::Organ, pages[3], &frmCrystalHealingMain::cboOrgans_Click},
     }};
     Scroll_Body(centralWidget());
-    for (int index = 0; index <= 3; ++index) {
+    for (int index = 0; index <= 3; ++index)
         optSearch->addButton(findChild<QRadioButton*>(QStringLiteral("optSearch_%1").arg(index)), index);
-        auto* back = findChild<QPushButton*>(QStringLiteral("cmdBack_%1").arg(index));
-        connect(back, &QPushButton::clicked, this, [this, index] { cmdBack_Click(index); });
-    }
     connect(ui->cmdNext, &QPushButton::clicked, this, &frmCrystalHealingMain::cmdNext_Click);
-    // A selector looks its item up when the program sets it and whenever the user picks an item,
-    // the one already picked included.
-    for (const Search& search : searches) {
-        connect(search.selector, &QComboBox::currentIndexChanged, this, [this, &search] { lookUp(search); });
-        connect(search.selector, &QComboBox::activated, this, [this, &search](int index) { pickItem(search, index); });
-    }
-    connect(ui->lstStone_Disease, &QListWidget::currentRowChanged, this,
-            &frmCrystalHealingMain::lstStone_Disease_Click);
-    connect(ui->lstStone_Illness, &QListWidget::currentRowChanged, this,
-            &frmCrystalHealingMain::lstStone_Illness_Click);
-    connect(ui->lstStone_Organ, &QListWidget::currentRowChanged, this,
-            &frmCrystalHealingMain::lstStone_Organ_Click);
-    connect(ui->lstDiseases, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstDiseases_Click);
-    connect(ui->lstIllness, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstIllness_Click);
-    connect(ui->lstOrgans, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstOrgans_Click);
-    for (QListWidget* labels : {ui->lstDiseases, ui->lstIllness, ui->lstOrgans})
-        labels->viewport()->setCursor(Qt::PointingHandCursor);
     connect(ui->txtFind, &QLineEdit::textChanged, this, &frmCrystalHealingMain::txtFind_Change);
     connect(ui->lstFound, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstFound_Click);
     ui->txtFind->installEventFilter(this);
@@ -108,13 +100,73 @@ frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
     ui->lstFound->hide();
     connect(ui->mnuExit, &QAction::triggered, this, &frmCrystalHealingMain::mnuExit_Click);
     Connect_Vendor_Links(this);
-    ClipboardGuard::protect(ui->txtStoneDesc);
     Form_Load();
 }
 
 frmCrystalHealingMain::~frmCrystalHealingMain()
 {
+    delete stoneUi;
+    delete diseaseUi;
+    delete illnessUi;
+    delete organUi;
     delete ui;
+}
+
+void frmCrystalHealingMain::buildPanel(int option, DeferredPage* page)
+{
+    Search& search = searches[static_cast<std::size_t>(option)];
+    QPushButton* back = nullptr;
+    switch (option) {
+    case 0:
+        stoneUi = new Ui::HealingStonePanel;
+        stoneUi->setupUi(page);
+        search.selector = stoneUi->cboStone;
+        back = stoneUi->cmdBack_0;
+        connect(stoneUi->lstDiseases, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstDiseases_Click);
+        connect(stoneUi->lstIllness, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstIllness_Click);
+        connect(stoneUi->lstOrgans, &QListWidget::itemClicked, this, &frmCrystalHealingMain::lstOrgans_Click);
+        for (QListWidget* labels : {stoneUi->lstDiseases, stoneUi->lstIllness, stoneUi->lstOrgans})
+            labels->viewport()->setCursor(Qt::PointingHandCursor);
+        ClipboardGuard::protect(stoneUi->txtStoneDesc);
+        break;
+    case 1:
+        diseaseUi = new Ui::HealingDiseasePanel;
+        diseaseUi->setupUi(page);
+        search.selector = diseaseUi->cboDiseases;
+        back = diseaseUi->cmdBack_1;
+        connect(diseaseUi->lstStone_Disease, &QListWidget::currentRowChanged, this,
+                &frmCrystalHealingMain::lstStone_Disease_Click);
+        break;
+    case 2:
+        illnessUi = new Ui::HealingIllnessPanel;
+        illnessUi->setupUi(page);
+        search.selector = illnessUi->cboIllness;
+        back = illnessUi->cmdBack_2;
+        connect(illnessUi->lstStone_Illness, &QListWidget::currentRowChanged, this,
+                &frmCrystalHealingMain::lstStone_Illness_Click);
+        break;
+    default:
+        organUi = new Ui::HealingOrganPanel;
+        organUi->setupUi(page);
+        search.selector = organUi->cboOrgans;
+        back = organUi->cmdBack_3;
+        connect(organUi->lstStone_Organ, &QListWidget::currentRowChanged, this,
+                &frmCrystalHealingMain::lstStone_Organ_Click);
+        break;
+    }
+    connect(back, &QPushButton::clicked, this, [this, option] { cmdBack_Click(option); });
+    // A selector looks its item up when the program sets it and whenever the user picks an item,
+    // the one already picked included.
+    connect(search.selector, &QComboBox::currentIndexChanged, this, [this, &search] { lookUp(search); });
+    connect(search.selector, &QComboBox::activated, this, [this, &search](int index) { pickItem(search, index); });
+    showShownStone();
+}
+
+DeferredPage* frmCrystalHealingMain::panel(int option)
+{
+    DeferredPage* page = searches[static_cast<std::size_t>(option)].panel;
+    page->build();
+    return page;
 }
 
 void frmCrystalHealingMain::Form_Load()
@@ -137,6 +189,7 @@ void frmCrystalHealingMain::cmdNext_Click()
         return;
     }
     const Search& search = searches[static_cast<std::size_t>(chosen)];
+    panel(chosen);
     for (std::string_view item : search.kind ? EntryTexts(*search.kind) : StoneNames())
         search.selector->addItem(To_QString(item));
     search.selector->setCurrentIndex(0);
@@ -145,49 +198,49 @@ void frmCrystalHealingMain::cmdNext_Click()
 
 void frmCrystalHealingMain::cmdBack_Click(int)
 {
-    ui->cboStone->clear();
-    ui->cboOrgans->clear();
-    ui->cboIllness->clear();
-    ui->cboDiseases->clear();
+    for (int option : {0, 3, 2, 1}) {
+        if (QComboBox* selector = searches[static_cast<std::size_t>(option)].selector)
+            selector->clear();
+    }
     ui->stkPanels->setCurrentWidget(ui->picMain);
 }
 
 void frmCrystalHealingMain::cboStone_Click()
 {
-    if (ui->cboStone->currentIndex() >= 0)
-        showStone(ui->cboStone->currentText().trimmed());
+    if (stoneUi->cboStone->currentIndex() >= 0)
+        showStone(stoneUi->cboStone->currentText().trimmed());
 }
 
 void frmCrystalHealingMain::cboDiseases_Click()
 {
-    showEntryStones(ui->cboDiseases, EntryKind::PhysicalDisease, ui->lstStone_Disease);
+    showEntryStones(diseaseUi->cboDiseases, EntryKind::PhysicalDisease, diseaseUi->lstStone_Disease);
 }
 
 void frmCrystalHealingMain::cboIllness_Click()
 {
-    showEntryStones(ui->cboIllness, EntryKind::MentalIllness, ui->lstStone_Illness);
+    showEntryStones(illnessUi->cboIllness, EntryKind::MentalIllness, illnessUi->lstStone_Illness);
 }
 
 void frmCrystalHealingMain::cboOrgans_Click()
 {
-    showEntryStones(ui->cboOrgans, EntryKind::Organ, ui->lstStone_Organ);
+    showEntryStones(organUi->cboOrgans, EntryKind::Organ, organUi->lstStone_Organ);
 }
 
 void frmCrystalHealingMain::lstStone_Disease_Click()
 {
-    if (const QListWidgetItem* item = ui->lstStone_Disease->currentItem())
+    if (const QListWidgetItem* item = diseaseUi->lstStone_Disease->currentItem())
         showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Illness_Click()
 {
-    if (const QListWidgetItem* item = ui->lstStone_Illness->currentItem())
+    if (const QListWidgetItem* item = illnessUi->lstStone_Illness->currentItem())
         showStone(item->text().trimmed());
 }
 
 void frmCrystalHealingMain::lstStone_Organ_Click()
 {
-    if (const QListWidgetItem* item = ui->lstStone_Organ->currentItem())
+    if (const QListWidgetItem* item = organUi->lstStone_Organ->currentItem())
         showStone(item->text().trimmed());
 }
 
@@ -206,30 +259,50 @@ void frmCrystalHealingMain::showEntryStones(const QComboBox* selector, EntryKind
 void frmCrystalHealingMain::showStone(const QString& name)
 {
     shownSelection = nullptr;
-    ui->lstDiseases->clear();
-    ui->lstOrgans->clear();
-    ui->lstIllness->clear();
-    const std::optional<HealingStone> stone = FindStone(name.toStdString());
-    if (!stone)
+    std::optional<HealingStone> stone = FindStone(name.toStdString());
+    labelsShown = stone.has_value();
+    if (stone)
+        shownStone = std::move(stone);
+    showShownStone();
+}
+
+void frmCrystalHealingMain::showShownStone()
+{
+    if (stoneUi) {
+        stoneUi->lstDiseases->clear();
+        stoneUi->lstOrgans->clear();
+        stoneUi->lstIllness->clear();
+    }
+    if (!shownStone)
         return;
-    appendLabels(ui->lstDiseases, EntryKind::PhysicalDisease, *stone);
-    appendLabels(ui->lstIllness, EntryKind::MentalIllness, *stone);
-    appendLabels(ui->lstOrgans, EntryKind::Organ, *stone);
-
-    const QString description = To_QString(stone->description);
-    ui->txtStoneDesc->setPlainText(description);
-    ui->imgStone->showPicture(Healing_IMG, stone->picture);
-    ui->lblOrgans->setText(description);
-    ui->imgStone_Organ->showPicture(Healing_IMG, stone->picture);
-    ui->lblIllness->setText(description);
-    ui->imgStone_Illness->showPicture(Healing_IMG, stone->picture);
-    ui->lblDisease->setText(description);
-    ui->imgStone_Disease->showPicture(Healing_IMG, stone->picture);
-
-    const QString inReadings = QString::fromStdString(Stone_In_Readings(stone->name));
-    for (QLabel* line : {ui->lblStoneInReadings_0, ui->lblStoneInReadings_1, ui->lblStoneInReadings_2,
-                         ui->lblStoneInReadings_3})
-        line->setText(inReadings);
+    const HealingStone& stone = *shownStone;
+    const QString description = To_QString(stone.description);
+    const QString inReadings = QString::fromStdString(Stone_In_Readings(stone.name));
+    if (stoneUi) {
+        if (labelsShown) {
+            appendLabels(stoneUi->lstDiseases, EntryKind::PhysicalDisease, stone);
+            appendLabels(stoneUi->lstIllness, EntryKind::MentalIllness, stone);
+            appendLabels(stoneUi->lstOrgans, EntryKind::Organ, stone);
+        }
+        stoneUi->txtStoneDesc->setPlainText(description);
+        stoneUi->imgStone->showPicture(Healing_IMG, stone.picture);
+        stoneUi->lblStoneInReadings_0->setText(inReadings);
+    }
+    if (organUi) {
+        organUi->lblOrgans->setText(description);
+        organUi->imgStone_Organ->showPicture(Healing_IMG, stone.picture);
+        organUi->lblStoneInReadings_3->setText(inReadings);
+    }
+    if (illnessUi) {
+        illnessUi->lblIllness->setText(description);
+        illnessUi->imgStone_Illness->showPicture(Healing_IMG, stone.picture);
+        illnessUi->lblStoneInReadings_2->setText(inReadings);
+    }
+    if (diseaseUi) {
+        diseaseUi->lblDisease->setText(description);
+        diseaseUi->imgStone_Disease->showPicture(Healing_IMG, stone.picture);
+        diseaseUi->lblStoneInReadings_1->setText(inReadings);
+    }
 }
 
 void frmCrystalHealingMain::lookUp(const Search& search)

@@ -6,7 +6,14 @@
 #include <array>
 #include <optional>
 
-namespace Ui { class frmCrystalHealingMain; }
+namespace Ui {
+class frmCrystalHealingMain;
+class HealingStonePanel;
+class HealingDiseasePanel;
+class HealingIllnessPanel;
+class HealingOrganPanel;
+}
+class DeferredPage;
 class QButtonGroup;
 class QComboBox;
 class QListWidget;
@@ -15,7 +22,8 @@ class QListWidgetItem;
 // Window "Zev Crystal Healing": pick a search on the start panel, then walk from a crystal,
 // disease, mental illness or organ to the matching stones and one stone's description and
 // picture. A find field above the panels leads straight to any stone or entry by typing, and
-// the labels on the crystal panel lead to their entries.
+// the labels on the crystal panel lead to their entries. The four search panels are made when
+// first needed.
 class frmCrystalHealingMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -47,10 +55,10 @@ private slots:
 private:
     // One search of the start panel, in the order of the option buttons.
     struct Search {
-        QComboBox* selector;
         std::optional<EntryKind> kind;  // none: the crystal search
-        QWidget* panel;
+        DeferredPage* panel;
         void (frmCrystalHealingMain::*lookUp)();
+        QComboBox* selector = nullptr;  // once the panel is built
     };
 
     void Form_Load();
@@ -60,6 +68,13 @@ private:
     void showEntryStones(const QComboBox* selector, EntryKind kind, QListWidget* stones);
     // Shows a stone's labels on the crystal panel and its description and picture everywhere.
     void showStone(const QString& name);
+    // Shows the stone last shown on the panels built so far.
+    void showShownStone();
+
+    // Makes the panel of a search and connects its controls.
+    void buildPanel(int option, DeferredPage* page);
+    // The panel of a search, built.
+    DeferredPage* panel(int option);
 
     // Runs a selector's lookup for its current item.
     void lookUp(const Search& search);
@@ -74,9 +89,16 @@ private:
     void placeFoundList();
 
     Ui::frmCrystalHealingMain* ui;
+    Ui::HealingStonePanel* stoneUi = nullptr;
+    Ui::HealingDiseasePanel* diseaseUi = nullptr;
+    Ui::HealingIllnessPanel* illnessUi = nullptr;
+    Ui::HealingOrganPanel* organUi = nullptr;
     QButtonGroup* optSearch;
     std::array<Search, 4> searches;
     // The selector whose current item's lookup is what the window shows, until another stone is
     // shown; a pick of that same item then has nothing to change.
     const QComboBox* shownSelection = nullptr;
+    // The stone the panels show, and whether the crystal panel lists its labels.
+    std::optional<HealingStone> shownStone;
+    bool labelsShown = false;
 };

@@ -11,7 +11,9 @@
 #include "ui_frmMDI.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QRadialGradient>
 #include <QScrollArea>
 #include <QStyle>
 
@@ -40,6 +42,26 @@ void setUnderlined(QLabel* caption, bool underlined)
     caption->setProperty("underlined", underlined);
     caption->style()->unpolish(caption);
     caption->style()->polish(caption);
+}
+
+// The welcome panel's night sky: a radial gradient, drawn at a quarter of the panel's size and
+// stretched smoothly, which looks the same as drawing it whole at a sixteenth of the work.
+void paintNightSky(QWidget* panel)
+{
+    constexpr int Shrink = 4;
+    static QImage sky;
+    const QSize small((panel->width() + Shrink - 1) / Shrink, (panel->height() + Shrink - 1) / Shrink);
+    if (sky.size() != small) {
+        sky = QImage(small, QImage::Format_RGB32);
+        QRadialGradient gradient(QPointF(0.5, 0.35), 0.9, QPointF(0.5, 0.3));
+        gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
+        gradient.setColorAt(0, QColor(0x17, 0x20, 0x4a));
+        gradient.setColorAt(1, QColor(0x04, 0x06, 0x0e));
+        QPainter(&sky).fillRect(sky.rect(), gradient);
+    }
+    QPainter painter(panel);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), small * Shrink), sky);
 }
 
 // Shows a sub-program's first window after every sub-program window was closed.
@@ -159,6 +181,8 @@ void frmMDI::picMain_MouseMove()
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->picMain && event->type() == QEvent::Paint)
+        paintNightSky(ui->picMain);
     if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     if (watched == ui->picMain && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent))

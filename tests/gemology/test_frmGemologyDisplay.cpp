@@ -7,6 +7,7 @@
 #include "shell/sub_programs.h"
 #include "shell/widgets/clipboard_guard.h"
 #include "shell/widgets/picture_box.h"
+#include "support/find_control.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,6 +41,7 @@ GemologyReading leoReading()
 // What a control shows: a label's caption, a text box's text, a picture box's drawing.
 QString shownBy(const QWidget& window, const QString& control)
 {
+    DeferredPage::buildAll(&window);
     const QObject* found = window.findChild<QObject*>(control);
     if (const auto* label = qobject_cast<const QLabel*>(found))
         return label->text();
@@ -97,7 +99,25 @@ private slots:
     void descriptionCannotBeCopied_data();
     void descriptionCannotBeCopied();
     void selectedDescriptionIsNotOfferedForPasting();
+    void hiddenTabsAreMadeWhenFirstShownWithTheReading();
 };
+
+void TestFrmGemologyDisplay::hiddenTabsAreMadeWhenFirstShownWithTheReading()
+{
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblSunSignYourSunSign")));
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblMoonSignYourMoonSign")));
+    GemologyReading reading = leoReading();
+    reading.moonSignNote = "moon note";
+    display->showReading(reading);
+    display->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+
+    const auto* moonSign = display->findChild<QLabel*>(QStringLiteral("lblMoonSignYourMoonSign"));
+    QVERIFY(moonSign && moonSign->isVisible());
+    QCOMPARE(moonSign->text(), QString::fromStdString(*reading.moonSign));
+    QVERIFY(display->findChild<QLabel*>(QStringLiteral("lblMoonSignNote"))->isVisible());
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblSunSignYourSunSign")));
+    QCOMPARE(display->reportTexts().sunSign, QString::fromStdString(*reading.sunSign));
+}
 
 void TestFrmGemologyDisplay::initTestCase()
 {
@@ -198,7 +218,7 @@ void TestFrmGemologyDisplay::unwrittenFieldsKeepEarlierValues()
 void TestFrmGemologyDisplay::notesShowOnlyWithTextAndReachTheReport()
 {
     const auto noteLabel = [this](const char* name) {
-        return display->findChild<QLabel*>(QString::fromLatin1(name));
+        return Find_Control<QLabel>(display, QString::fromLatin1(name));
     };
     QVERIFY(noteLabel("lblMoonSignNote")->isHidden());
     GemologyReading reading = leoReading();
@@ -296,7 +316,7 @@ void TestFrmGemologyDisplay::descriptionClearsOnlyOurClipboard()
     QFETCH(QString, box);
     QFETCH(bool, ours);
     display->showReading(leoReading());
-    auto* text = display->findChild<QPlainTextEdit*>(box);
+    auto* text = Find_Control<QPlainTextEdit>(display, box);
     auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int tab = 0; tab < tabs->count(); ++tab) {
         if (tabs->widget(tab)->isAncestorOf(text))
@@ -321,7 +341,7 @@ void TestFrmGemologyDisplay::descriptionCannotBeCopied()
 {
     QFETCH(QString, box);
     display->showReading(leoReading());
-    auto* text = display->findChild<QPlainTextEdit*>(box);
+    auto* text = Find_Control<QPlainTextEdit>(display, box);
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     text->selectAll();
 

@@ -322,16 +322,15 @@ void TestFrmGemologyMain::pastedNumbersGoInWholeOrNotAtAll_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<int>("read");  // the value the reading takes
 
-    // An array, not a braced list: GCC takes the names of a braced list here for possibly null.
-    static constexpr const char* coordinateFields[] = {"txtLatD", "txtLatM", "txtLonD", "txtLonM"};
-    for (const char* name : coordinateFields) {
+    for (const char* name : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"}) {
         const bool threeDigits = QByteArrayView(name) == "txtLonD";
-        QTest::addRow("%s: blanks around 12", name) << name << "  12  " << "12" << false << 12;
-        QTest::addRow("%s: 012", name) << name << "012" << (threeDigits ? "012" : "0") << !threeDigits
-                                      << (threeDigits ? 12 : 0);
-        QTest::addRow("%s: 12 after 21 zeros", name) << name << "00000000000000000000012" << "0" << true << 0;
-        QTest::addRow("%s: 1234", name) << name << "1234" << "0" << true << 0;
-        QTest::addRow("%s: twenty nines", name) << name << "99999999999999999999" << "0" << true << 0;
+        const auto row = [name](const char* paste) { return QByteArray(name) + ": " + paste; };
+        QTest::newRow(row("blanks around 12").constData()) << name << "  12  " << "12" << false << 12;
+        QTest::newRow(row("012").constData()) << name << "012" << (threeDigits ? "012" : "0") << !threeDigits
+                                  << (threeDigits ? 12 : 0);
+        QTest::newRow(row("12 after 21 zeros").constData()) << name << "00000000000000000000012" << "0" << true << 0;
+        QTest::newRow(row("1234").constData()) << name << "1234" << "0" << true << 0;
+        QTest::newRow(row("twenty nines").constData()) << name << "99999999999999999999" << "0" << true << 0;
     }
 }
 
@@ -625,13 +624,13 @@ void TestFrmGemologyMain::readingGoesToTheDisplay()
     QVERIFY(display);
     QVERIFY(display->isVisible());
 
-    auto label = [display](const char* name) { return display->findChild<QLabel*>(name)->text(); };
-    auto drawing = [display](const char* name) { return display->findChild<PictureBox*>(name)->drawing(); };
+    auto label = [display](const char* name) { return Find_Control<QLabel>(display, name)->text(); };
+    auto drawing = [display](const char* name) { return Find_Control<PictureBox>(display, name)->drawing(); };
     QCOMPARE(label("lblSunSignYourSunSign"), sunSign);
     QCOMPARE(label("lblMoonSignYourMoonSign"), moonSign);
     QCOMPARE(label("lblMoonSignLuckyStone"), moonStone);
     QCOMPARE(drawing("picMoonSign") + u' ' + drawing("picMoonSignStone"), moonPictures);
-    QCOMPARE(display->findChild<QPlainTextEdit*>("txtMoonSignAbout")->toPlainText(), moonText);
+    QCOMPARE(Find_Control<QPlainTextEdit>(display, "txtMoonSignAbout")->toPlainText(), moonText);
     QCOMPARE(label("lblBirthStoneAvoidStone"), birthStone);
     QCOMPARE(drawing("picBirthStone"), QStringLiteral("stones/") + birthStone.toLower());
 }
@@ -677,7 +676,7 @@ void TestFrmGemologyMain::notesReachTheDisplayAndTheReport()
 
     auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display));
     QVERIFY(display);
-    QVERIFY(!display->findChild<QLabel*>("lblMoonPosition")->isHidden());
+    QVERIFY(!Find_Control<QLabel>(display, "lblMoonPosition")->isHidden());
     const ReportTexts texts = display->reportTexts();
     QCOMPARE(texts.notes.size(), note.isEmpty() ? 0 : 1);
     QVERIFY(note.isEmpty() || texts.notes.front().startsWith(note));

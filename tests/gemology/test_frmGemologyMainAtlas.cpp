@@ -228,11 +228,11 @@ void TestFrmGemologyMainAtlas::readingUsesTheZoneOfTheBirthMoment()
     QVERIFY(prompts.messages.isEmpty());
     QCOMPARE(prompts.questions.size(), answers.size());
     QVERIFY(display);
-    QLabel* born = display->findChild<QLabel*>("lblMoonSignMoment");
+    QLabel* born = Find_Control<QLabel>(display, "lblMoonSignMoment");
     QCOMPARE(born->text(), bornLine);
     QVERIFY(!born->isHidden());
     QVERIFY(display->reportTexts().notes.contains(bornLine));  // the report's closing notes
-    QCOMPARE(display->findChild<QLabel*>("lblMoonSignYourMoonSign")->text(), moonSign);
+    QCOMPARE(Find_Control<QLabel>(display, "lblMoonSignYourMoonSign")->text(), moonSign);
 }
 
 void TestFrmGemologyMainAtlas::zoneChosenByHandWinsUntilTheCityChanges()
@@ -261,7 +261,7 @@ void TestFrmGemologyMainAtlas::zoneChosenByHandWinsUntilTheCityChanges()
 
     frmGemologyDisplay* display = runReading();
     QVERIFY(display);
-    QCOMPARE(display->findChild<QLabel*>("lblMoonSignMoment")->text(),
+    QCOMPARE(Find_Control<QLabel>(display, "lblMoonSignMoment")->text(),
              QStringLiteral("Born 12:00 CST with daylight saving (UTC−05:00), 17:00 Universal Time"));
 }
 

@@ -62,6 +62,7 @@ private slots:
     void opensOnTheStartPanelWithNothingChosen();
     void menusCarryTheirCaptions();
     void nextWithoutAnOptionComplainsAndStays();
+    void searchPanelsAreMadeWhenFirstNeeded();
     void nextOpensTheChosenSearchComplete_data();
     void nextOpensTheChosenSearchComplete();
     void backKeepsTheOptionAndNextRefillsOnce_data();
@@ -118,6 +119,21 @@ void TestFrmCrystalHealingMain::init()
 void TestFrmCrystalHealingMain::cleanup()
 {
     delete window;
+}
+
+void TestFrmCrystalHealingMain::searchPanelsAreMadeWhenFirstNeeded()
+{
+    for (const QString& name : Selectors)
+        QVERIFY2(!window->findChild<QComboBox*>(name), qPrintable(name));
+    search(3);
+    QCOMPARE(currentPanel()->objectName(), QStringLiteral("picSearchByOrgan"));
+    QVERIFY(window->findChild<QComboBox*>(QStringLiteral("cboOrgans"))->isVisible());
+    QVERIFY(!window->findChild<QComboBox*>(QStringLiteral("cboDiseases")));
+    pick("cboOrgans", "Heart");
+    // The panels made later show the stone the organ panel shows.
+    QCOMPARE(control<QLabel>("lblDisease")->text(), control<QLabel>("lblOrgans")->text());
+    QCOMPARE(control<PictureBox>("imgStone_Disease")->drawing(), control<PictureBox>("imgStone_Organ")->drawing());
+    QVERIFY(list("lstOrgans")->count() > 0);
 }
 
 // Chooses a search option and presses Next.

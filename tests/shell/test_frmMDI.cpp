@@ -61,6 +61,21 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The night sky is lightest above the middle of the panel and fades to near black at its
+    // edges, over the whole panel, whatever its size.
+    void theWelcomePanelShowsItsNightSky()
+    {
+        for (const QSize size : {QSize(960, 720), QSize(701, 533)}) {
+            launcher->resize(size);
+            QCoreApplication::processEvents();
+            const QImage sky = welcomePanel()->grab().toImage();
+            const QColor middle = sky.pixelColor(sky.width() / 2, sky.height() * 3 / 10);
+            const QColor corner = sky.pixelColor(sky.width() - 2, sky.height() - 2);
+            QVERIFY2(qAbs(middle.blue() - 0x4a) <= 4 && qAbs(middle.red() - 0x17) <= 4, qPrintable(middle.name()));
+            QVERIFY2(corner.blue() < 0x20 && corner.red() < 0x0c, qPrintable(corner.name()));
+        }
+    }
+
     void theLauncherAndTheAboutBoxCarryTheBuildsVersion()
     {
         const QString title = QStringLiteral("Zev Gemmarium v") + Program_Version;

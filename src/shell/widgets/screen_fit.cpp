@@ -22,7 +22,9 @@ const QString Body_Scroll_Bar_Style = QStringLiteral(
 QScrollArea* Scroll_Body(QWidget* body)
 {
     QWidget* holder = body->parentWidget();
-    auto* area = new QScrollArea;
+    auto* window = qobject_cast<QMainWindow*>(holder);
+    const bool central = window && window->centralWidget() == body;
+    auto* area = new QScrollArea(central ? window : nullptr);
     area->setObjectName(body->objectName() + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
@@ -31,13 +33,16 @@ QScrollArea* Scroll_Body(QWidget* body)
     area->verticalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->horizontalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->setSizePolicy(body->sizePolicy());
-    auto* window = qobject_cast<QMainWindow*>(holder);
-    if (window && window->centralWidget() == body) {
-        window->takeCentralWidget();
+    if (central) {
+        // Moved straight into a scroll area already in the window, the body never stands alone
+        // without the window's style sheet, which would restyle every control in it twice more;
+        // the window lets go of a central widget that moves away.
+        area->setWidget(body);
         window->setCentralWidget(area);
-    } else if (holder && holder->layout()) {
-        delete holder->layout()->replaceWidget(body, area);
+        return area;
     }
+    if (holder && holder->layout())
+        delete holder->layout()->replaceWidget(body, area);
     area->setWidget(body);
     return area;
 }
