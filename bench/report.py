@@ -11,6 +11,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "startup"))
 import measure_startup  # noqa: E402
 
 FRAME_MS = 1000 / 120
+KEYSTROKE_MS = 2  # a search keystroke to its list shown
 STARTUP_RATIO = 1.3
 MEMORY_MIB = 8
 MOON_RATIO = 1.5
@@ -33,7 +34,7 @@ INTERACTIONS = {
 }
 
 PLACE_FINDER = {
-    "BM_PlaceListKeystroke/manual_time": ("a keystroke in the city field to the place list shown", FRAME_MS),
+    "BM_PlaceListKeystroke/manual_time": ("a keystroke in the city field to the place list shown", KEYSTROKE_MS),
     "BM_AtlasIndexBuild/iterations:5": ("reading and indexing the place atlas (its own thread)", 100),
     "BM_AtlasLongestUiSlice/iterations:5/manual_time": ("longest stretch of atlas work on the window's thread", 8),
 }
@@ -85,7 +86,7 @@ def main():
 
     find = google_benchmark(os.path.join(build, "bench", "bench_healing_find"))
     timed_row("a keystroke in Crystal Healing's find field to the list shown", find["BM_FindKeystroke/manual_time"],
-              FRAME_MS)
+              KEYSTROKE_MS)
 
     places = google_benchmark(os.path.join(build, "bench", "bench_place_finder"))
     for name, (what, goal_ms) in PLACE_FINDER.items():
