@@ -1,6 +1,7 @@
 #include "gemology/birth_zone.h"
 
 #include "gemology/zone_table.h"
+#include "shell/table_text.h"
 
 #include <QTimeZone>
 
@@ -146,8 +147,7 @@ QString Zone_Row_Abbreviation(int row)
     const std::vector<std::string_view> texts = Zone_List_Texts();
     if (row < 0 || row >= static_cast<int>(texts.size()))
         return {};
-    const QString text = QString::fromLatin1(texts[row].data(), static_cast<qsizetype>(texts[row].size()));
-    return text.section(u',', 1, 1).trimmed();
+    return To_QString(texts[row]).section(u',', 1, 1).trimmed();
 }
 
 ZoneChoice Zone_Choice(const ZoneClock& clock, int longitudeMinutes)

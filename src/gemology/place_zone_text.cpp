@@ -1,20 +1,17 @@
 #include "gemology/place_zone_text.h"
 
+#include "gemology/month_names.h"
 #include "gemology/zone_table.h"
+#include "shell/table_text.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr const char* Month_Names[] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
-
 QString Date_Text(QDate date)
 {
-    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(QLatin1String(Month_Names[date.month() - 1])).arg(date.year());
+    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(To_QString(Month_Names[date.month() - 1])).arg(date.year());
 }
 
 QString Clock_Text(QTime time)
@@ -29,8 +26,7 @@ QString Moment_Heading(const PlaceMoment& moment)
 
 QString Row_Text(int row)
 {
-    const std::string_view text = Zone_List_Texts().at(static_cast<std::size_t>(row));
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return To_QString(Zone_List_Texts().at(static_cast<std::size_t>(row)));
 }
 
 QString Longitude_Text(int longitudeMinutes)
