@@ -11,7 +11,6 @@
 #include "shell/vendor_links.h"
 #include "shell/widgets/clipboard_guard.h"
 #include "shell/widgets/deferred_page.h"
-#include "shell/widgets/drawing_icon.h"
 #include "ui_frmCrystalHealingDiseasePanel.h"
 #include "ui_frmCrystalHealingIllnessPanel.h"
 #include "ui_frmCrystalHealingMain.h"
@@ -171,7 +170,6 @@ DeferredPage* frmCrystalHealingMain::panel(int option)
 
 void frmCrystalHealingMain::Form_Load()
 {
-    setWindowIcon(Drawing_Icon("app/icon"));
     for (int place = 0; place < static_cast<int>(std::size(Gallery_Stones)); ++place) {
         if (auto* picture = findChild<PictureBox*>(QStringLiteral("imgGallery_%1").arg(place)))
             picture->showPicture(Healing_IMG, Gallery_Stones[place]);

@@ -5,7 +5,6 @@
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "shell/version.h"
-#include "shell/widgets/drawing_icon.h"
 #include "shell/widgets/link_label.h"
 #include "shell/widgets/picture_box.h"
 #include "ui_frmMDI.h"
@@ -110,7 +109,6 @@ CaptionLabel* frmMDI::caption(int index) const
 
 void frmMDI::MDIForm_Load()
 {
-    setWindowIcon(Drawing_Icon("app/icon"));
     ui->imgDecoration->showDrawing("app/decoration");
     ui->imgIconLeft->showDrawing("app/icon");
     ui->imgIconRight->showDrawing("app/icon");
