@@ -1,6 +1,7 @@
 #pragma once
 
-// Tells the launcher how each of its windows is made. Called once before the launcher opens.
+// Tells the launcher how each of its windows is made, and gives them all the program's style.
+// Called once before the launcher opens.
 void Register_Windows();
 
 // Names the program for the settings store and the desktop, and gives every window its icon.
