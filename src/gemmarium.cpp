@@ -8,6 +8,7 @@
 #include "healing/frmCrystalHealingMain.h"
 #include "shell/widgets/deferred_icons_style.h"
 #include "shell/widgets/drawing_icon.h"
+#include "shell/frmMDI.h"
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
 #include "shell/sub_programs.h"
@@ -35,12 +36,19 @@ void Set_Program_Identity()
     QApplication::setWindowIcon(Drawing_Icon("app/icon"));
 }
 
+void Make_Windows_Ahead(QWidget* launcher)
+{
+    Sub_Programs::makeAhead({SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display}, launcher);
+}
+
 int Run_Program()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     Register_Windows();
     SingleInstance instance;
-    if (!Start_Program(instance))
+    QWidget* launcher = Start_Program(instance);
+    if (!launcher)
         return 0;
+    Make_Windows_Ahead(launcher);
     return QApplication::exec();
 }

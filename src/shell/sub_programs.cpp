@@ -2,16 +2,24 @@
 
 #include "shell/widgets/screen_fit.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <map>
+#include <memory>  // std::make_shared
 
 namespace {
 
 struct Managed {
     Sub_Programs::Factory factory;
     QPointer<QWidget> window;
+    bool madeAhead = false;         // a spare of this kind is kept
+    // Made ahead, never shown; deleted when the program quits (a static owner would outlive the
+    // application object).
+    QPointer<QWidget> spare;
 };
 
 std::map<SubWindow, Managed>& managed()
@@ -40,6 +48,70 @@ private:
     SubWindow kind;
 };
 
+bool spareMissing(const Managed& entry)
+{
+    return entry.madeAhead && !entry.spare && entry.factory;
+}
+
+void makeSparesWhenIdle();
+
+// Makes the next missing spare; the one after waits for the next idle moment, so that input
+// waits for at most one window being made.
+void makeNextSpare()
+{
+    for (auto& [kind, entry] : managed()) {
+        if (spareMissing(entry)) {
+            entry.spare = entry.factory();
+            // Drawn once where nobody sees it, so that its layout is done and its pictures
+            // and glyphs are cached before it is first shown.
+            QImage frame(entry.spare->size(), QImage::Format_ARGB32_Premultiplied);
+            entry.spare->render(&frame);
+            if (Sub_Programs::madeAheadPending())
+                makeSparesWhenIdle();
+            return;
+        }
+    }
+}
+
+// Idle: the event loop has handled everything and is about to wait for more.
+void makeSparesWhenIdle()
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                   qApp, [connection] {
+                                       QObject::disconnect(*connection);
+                                       QTimer::singleShot(0, qApp, makeNextSpare);
+                                   });
+}
+
+// Starts making the missing spares once a window has painted its first frame and the program
+// is idle: the user sees that window, and whatever it does next, before any spare is made.
+class FirstFrameWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched == parent()) {
+            makeSparesWhenIdle();
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+void makeSparesAfterFirstFrame(QWidget* window)
+{
+    window->installEventFilter(new FirstFrameWatcher(window));
+}
+
+void dropSpares()
+{
+    for (auto& [kind, entry] : managed())
+        delete entry.spare;
+}
+
 QPointer<QWidget>& welcomePanel()
 {
     static QPointer<QWidget> panel;
@@ -65,7 +137,9 @@ QRect subProgramArea(const QWidget* window)
 
 void Sub_Programs::setFactory(SubWindow kind, Factory factory)
 {
-    managed()[kind].factory = std::move(factory);
+    Managed& entry = managed()[kind];
+    entry.factory = std::move(factory);
+    delete entry.spare;
 }
 
 QWidget* Sub_Programs::instance(SubWindow kind)
@@ -81,11 +155,34 @@ QWidget* Sub_Programs::obtain(SubWindow kind)
         return entry.window;
     if (!entry.factory)
         return nullptr;
-    QWidget* window = entry.factory();
+    QWidget* window = entry.spare;
+    if (window) {
+        // Made while the launcher may have left less room; the caller fits it to the room now.
+        window->resize(Unfitted_Size(window));
+        entry.spare.clear();
+    } else {
+        window = entry.factory();
+    }
+    if (std::any_of(managed().begin(), managed().end(), [](const auto& kept) { return kept.second.madeAhead; }))
+        makeSparesAfterFirstFrame(window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(new CloseWatcher(kind, window));
     entry.window = window;
     return window;
+}
+
+void Sub_Programs::makeAhead(std::initializer_list<SubWindow> kinds, QWidget* first)
+{
+    for (SubWindow kind : kinds)
+        managed()[kind].madeAhead = true;
+    static const bool dropsAtQuit = QObject::connect(qApp, &QCoreApplication::aboutToQuit, dropSpares);
+    Q_UNUSED(dropsAtQuit)
+    makeSparesAfterFirstFrame(first);
+}
+
+bool Sub_Programs::madeAheadPending()
+{
+    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return spareMissing(entry.second); });
 }
 
 void Sub_Programs::closeAll()

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 // The windows that the launcher manages; each exists at most once. The donation window is no
 // sub-program: it stays open beside whichever sub-program is open.
@@ -17,8 +18,19 @@ void setFactory(SubWindow kind, Factory factory);
 // as it is closed (every managed window is deleted on close).
 QWidget* instance(SubWindow kind);
 
-// The existing window of that kind, or a new one made by its factory (not yet shown).
+// The existing window of that kind, or a new one (not yet shown): the one made ahead if there
+// is one, else one made by its factory now.
 QWidget* obtain(SubWindow kind);
+
+// Keeps one window of each of these kinds made ahead and hidden, so that opening one only has
+// to show it. Each is made exactly as obtain() would make it, fresh, while the program is idle:
+// on the event loop's turns after `first` (and later every window obtain() hands out) has
+// painted its first frame, one window a turn. A spare is kept while a window of its kind is
+// open too: the launcher replaces an open sub-program with a fresh one.
+void makeAhead(std::initializer_list<SubWindow> kinds, QWidget* first);
+
+// Whether a kind kept made ahead has no window made ahead yet.
+bool madeAheadPending();
 
 // Closes the open sub-program windows in the launcher's order: divination, healing,
 // display, entry, report, and the display once more.

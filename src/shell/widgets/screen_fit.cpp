@@ -17,6 +17,8 @@ const QString Body_Scroll_Bar_Style = QStringLiteral(
     "QScrollBar::handle:vertical { min-height: 28px; } QScrollBar::handle:horizontal { min-width: 28px; }"
     "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
     "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+
+constexpr char Unfitted_Size_Property[] = "unfittedSize";
 }  // namespace
 
 QScrollArea* Scroll_Body(QWidget* body)
@@ -53,8 +55,17 @@ void Fit_Into(QWidget* window, const QRect& area)
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
     const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
     const QSize fitted = window->size().boundedTo(room);
-    if (fitted != window->size())
-        window->resize(fitted.expandedTo(window->minimumSize()));
+    if (fitted == window->size())
+        return;
+    if (!window->property(Unfitted_Size_Property).isValid())
+        window->setProperty(Unfitted_Size_Property, window->size());
+    window->resize(fitted.expandedTo(window->minimumSize()));
+}
+
+QSize Unfitted_Size(const QWidget* window)
+{
+    const QVariant unfitted = window->property(Unfitted_Size_Property);
+    return unfitted.isValid() ? unfitted.toSize() : window->size();
 }
 
 void Keep_On_Screen(QWidget* window)

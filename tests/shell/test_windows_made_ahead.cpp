@@ -1,0 +1,122 @@
+#include "shell/sub_programs.h"
+#include "shell/widgets/screen_fit.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include <map>
+
+// Windows made ahead: made only once the first window has painted and the program is idle, one
+// at a time, handed out fresh by obtain(), and made again after one is handed out.
+class TestWindowsMadeAhead : public QObject {
+    Q_OBJECT
+
+    std::map<SubWindow, QList<QPointer<QWidget>>> madeOf;
+    QWidget launcher;
+
+    int made() const { return int(madeOf.at(SubWindow::Divination).size() + madeOf.at(SubWindow::Healing).size()); }
+
+    // A turn of an event loop that waits, as the program's own loop does when it has nothing to do.
+    static void idle()
+    {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+    static void idleUntilMade()
+    {
+        for (int turn = 0; turn < 100 && Sub_Programs::madeAheadPending(); ++turn)
+            idle();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing}) {
+            madeOf[kind];
+            Sub_Programs::setFactory(kind, [this, kind] {
+                madeOf[kind] << new QWidget;
+                return madeOf[kind].last().data();
+            });
+        }
+        Sub_Programs::makeAhead({SubWindow::Divination, SubWindow::Healing}, &launcher);
+    }
+
+    void nothingIsMadeBeforeTheFirstFrame()
+    {
+        idle();
+        QCOMPARE(made(), 0);
+        launcher.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QCoreApplication::processEvents();  // the first frame, with no idle moment yet
+        QCOMPARE(made(), 0);
+    }
+
+    void theWindowsAreMadeWhenTheProgramIsIdle()
+    {
+        idleUntilMade();
+        QCOMPARE(made(), 2);
+        for (const auto& [kind, windows] : madeOf)
+            QVERIFY(!windows.first()->isVisible() && !windows.first()->testAttribute(Qt::WA_WState_ExplicitShowHide));
+    }
+
+    void obtainHandsOutTheWindowMadeAheadAndAnotherIsMadeAfterItsFirstFrame()
+    {
+        QWidget* healing = Sub_Programs::obtain(SubWindow::Healing);
+        QCOMPARE(healing, madeOf[SubWindow::Healing].first().data());
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), healing);
+        QVERIFY(healing->testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(Sub_Programs::madeAheadPending());
+        idle();
+        QCOMPARE(made(), 2);
+        healing->show();
+        QVERIFY(QTest::qWaitForWindowExposed(healing));
+        idleUntilMade();
+        QCOMPARE(made(), 3);
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Healing), healing);  // the open one, not the spare
+        healing->close();
+        QTRY_VERIFY(!madeOf[SubWindow::Healing].first());
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Healing), madeOf[SubWindow::Healing].last().data());
+    }
+
+    void aNewFactoryDropsTheWindowMadeWithTheOldOne()
+    {
+        const QPointer<QWidget> spare = madeOf[SubWindow::Divination].first();
+        QVERIFY(spare);
+        Sub_Programs::setFactory(SubWindow::Divination, [] { return new QWidget; });
+        QVERIFY(!spare);
+    }
+
+    // Made while the docked launcher left less room, it comes out at its own size, for the
+    // caller to fit to the room there is now.
+    void aWindowMadeAheadComesOutAtItsOwnSize()
+    {
+        Sub_Programs::setFactory(SubWindow::Divination, [] {
+            auto* window = new QWidget;
+            window->resize(800, 600);
+            Fit_Into(window, QRect(0, 0, 400, 300));
+            return window;
+        });
+        Sub_Programs::instance(SubWindow::Healing)->show();
+        idleUntilMade();
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Divination)->size(), QSize(800, 600));
+    }
+
+    void windowsMadeAheadAreDeletedWhenTheProgramQuits()
+    {
+        Sub_Programs::instance(SubWindow::Divination)->show();
+        idleUntilMade();
+        const QPointer<QWidget> spare = madeOf[SubWindow::Healing].last();
+        QVERIFY(spare && !spare->isVisible());
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QApplication::exec();
+        QVERIFY(!spare);
+    }
+};
+
+QTEST_MAIN(TestWindowsMadeAhead)
+#include "test_windows_made_ahead.moc"
