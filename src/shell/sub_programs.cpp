@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <map>
 #include <memory>  // std::make_shared
 
@@ -73,14 +74,17 @@ void makeNextSpare()
     }
 }
 
-// Idle: the event loop has handled everything and is about to wait for more.
+// Idle: the event loop has handled what it had and is about to wait for more. Even then, what
+// the user does in the next moment comes first.
+constexpr std::chrono::milliseconds Idle_Moment{40};
+
 void makeSparesWhenIdle()
 {
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                                    qApp, [connection] {
                                        QObject::disconnect(*connection);
-                                       QTimer::singleShot(0, qApp, makeNextSpare);
+                                       QTimer::singleShot(Idle_Moment, qApp, makeNextSpare);
                                    });
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/widgets/accessible_controls.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -15,7 +16,13 @@ LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent)
 {
     Install_Accessible_Controls();
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool LinkLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish && takesFocus && focusPolicy() == Qt::NoFocus)
+        setFocusPolicy(Qt::StrongFocus);
+    return WrappedLabel::event(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
@@ -45,7 +52,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 CaptionLabel::CaptionLabel(QWidget* parent) : LinkLabel(parent)
 {
     unsetCursor();
-    setFocusPolicy(Qt::NoFocus);
+    takesFocus = false;
     setMouseTracking(true);
 }
 

@@ -4,7 +4,10 @@
 #include <QFrame>
 
 // A label that acts as a link: it reports a left-button click, or Space or Enter while it has the
-// focus, and shows the hand pointer. It takes the focus by Tab and by click, with a focus ring.
+// focus, and shows the hand pointer. It takes the focus by Tab and by click, with a focus ring,
+// from the moment it is first polished (before it is first shown): a label that may take the
+// focus when its text is set lays that text out as a whole document, which would cost a window
+// of links a good part of its making.
 class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
@@ -14,9 +17,12 @@ signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+    bool takesFocus = true;
 };
 
 // A label that reports clicks and every mouse movement over it, with the ordinary pointer
