@@ -161,8 +161,8 @@ QWidget* Sub_Programs::obtain(SubWindow kind)
         return nullptr;
     QWidget* window = entry.spare;
     if (window) {
-        // Made while the launcher may have left less room; the caller fits it to the room now.
-        window->resize(Unfitted_Size(window));
+        // Made while the launcher may have left another room than it leaves now.
+        Refit_Into(window, subProgramArea(window));
         entry.spare.clear();
     } else {
         window = entry.factory();

@@ -91,9 +91,9 @@ private slots:
         QVERIFY(!spare);
     }
 
-    // Made while the docked launcher left less room, it comes out at its own size, for the
-    // caller to fit to the room there is now.
-    void aWindowMadeAheadComesOutAtItsOwnSize()
+    // Made while the docked launcher left less room, it comes out fitted to the room there is
+    // now (the whole test screen).
+    void aWindowMadeAheadComesOutFittedToTheRoomNow()
     {
         Sub_Programs::setFactory(SubWindow::Divination, [] {
             auto* window = new QWidget;

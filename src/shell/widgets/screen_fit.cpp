@@ -49,12 +49,19 @@ QScrollArea* Scroll_Body(QWidget* body)
     return area;
 }
 
-void Fit_Into(QWidget* window, const QRect& area)
+namespace {
+// The largest size the window may have inside the area, its frame around it.
+QSize roomIn(QWidget* window, const QRect& area)
 {
     window->winId();  // a window that has its native window knows the size of its frame
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
-    const QSize fitted = window->size().boundedTo(room);
+    return (area.size() - frame).expandedTo(QSize(1, 1));
+}
+}  // namespace
+
+void Fit_Into(QWidget* window, const QRect& area)
+{
+    const QSize fitted = window->size().boundedTo(roomIn(window, area));
     if (fitted == window->size())
         return;
     if (!window->property(Unfitted_Size_Property).isValid())
@@ -62,10 +69,14 @@ void Fit_Into(QWidget* window, const QRect& area)
     window->resize(fitted.expandedTo(window->minimumSize()));
 }
 
-QSize Unfitted_Size(const QWidget* window)
+void Refit_Into(QWidget* window, const QRect& area)
 {
     const QVariant unfitted = window->property(Unfitted_Size_Property);
-    return unfitted.isValid() ? unfitted.toSize() : window->size();
+    if (!unfitted.isValid() || area.isEmpty())
+        return;
+    const QSize fitted = unfitted.toSize().boundedTo(roomIn(window, area)).expandedTo(window->minimumSize());
+    if (fitted != window->size())
+        window->resize(fitted);
 }
 
 void Keep_On_Screen(QWidget* window)

@@ -12,8 +12,9 @@ QScrollArea* Scroll_Body(QWidget* body);
 // Makes a window, frame included, no larger than the area.
 void Fit_Into(QWidget* window, const QRect& area);
 
-// The size a window had before Fit_Into() first made it smaller: its own size, if it never did.
-QSize Unfitted_Size(const QWidget* window);
+// Fits a window into the area afresh, from the size it had before Fit_Into() first made it
+// smaller, resizing it once at most.
+void Refit_Into(QWidget* window, const QRect& area);
 
 // Moves a window, frame included, inside the available area of its screen.
 void Keep_On_Screen(QWidget* window);
