@@ -56,10 +56,20 @@ bool spareMissing(const Managed& entry)
 
 void makeSparesWhenIdle();
 
+// Windows handed out (or the launcher) that have not painted their first frame yet.
+int& firstFramesAwaited()
+{
+    static int count = 0;
+    return count;
+}
+
 // Makes the next missing spare; the one after waits for the next idle moment, so that input
-// waits for at most one window being made.
+// waits for at most one window being made. Nothing is made while a window the user has just
+// asked for waits for its first frame: its painting comes first, and starts the making again.
 void makeNextSpare()
 {
+    if (firstFramesAwaited() > 0)
+        return;
     for (auto& [kind, entry] : managed()) {
         if (spareMissing(entry)) {
             entry.spare = entry.factory();
@@ -92,22 +102,36 @@ void makeSparesWhenIdle()
 // is idle: the user sees that window, and whatever it does next, before any spare is made.
 class FirstFrameWatcher : public QObject {
 public:
-    using QObject::QObject;
+    explicit FirstFrameWatcher(QWidget* window) : QObject(window)
+    {
+        ++firstFramesAwaited();
+        window->installEventFilter(this);
+    }
+    ~FirstFrameWatcher() override
+    {
+        if (!painted)
+            --firstFramesAwaited();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched == parent()) {
+        if (event->type() == QEvent::Paint && watched == parent() && !painted) {
+            painted = true;
+            --firstFramesAwaited();
             makeSparesWhenIdle();
             deleteLater();
         }
         return false;
     }
+
+private:
+    bool painted = false;
 };
 
 void makeSparesAfterFirstFrame(QWidget* window)
 {
-    window->installEventFilter(new FirstFrameWatcher(window));
+    new FirstFrameWatcher(window);
 }
 
 void dropSpares()
