@@ -123,8 +123,10 @@ void frmGemologySave::Build_Report()
 {
     ui->RTB->clear();
     QTextCursor cursor(ui->RTB->document());
+    cursor.beginEditBlock();  // the report is laid out once, when it is whole
     for (const TextRun& run : runs)
         insertRun(cursor, run);
+    cursor.endEditBlock();
     ui->RTB->moveCursor(QTextCursor::End);
 }
 
