@@ -45,7 +45,7 @@ void Time_Keystrokes(benchmark::State& state, QLineEdit* field, std::span<const 
 inline void Let_Program_Idle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (int turn = 0; turn < 2000 && Sub_Programs::madeAheadPending(); ++turn) {
+    for (int turn = 0; turn < 2000 && Sub_Programs::idleWorkPending(); ++turn) {
         QEventLoop loop;  // a loop that waits, so that the program finds itself idle
         QTimer::singleShot(5, &loop, &QEventLoop::quit);
         loop.exec();

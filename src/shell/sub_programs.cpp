@@ -11,6 +11,7 @@
 #include <chrono>
 #include <map>
 #include <memory>  // std::make_shared
+#include <utility>
 
 namespace {
 
@@ -29,7 +30,11 @@ std::map<SubWindow, Managed>& managed()
     return windows;
 }
 
-// Forgets a window the moment it is closed, before its deferred deletion.
+void whenIdle(void (*work)());
+QList<QPointer<QWidget>>& closedWindows();
+void deleteClosedWindows();
+
+// Forgets a window the moment it is closed, before its deletion.
 class CloseWatcher : public QObject {
 public:
     CloseWatcher(SubWindow kind, QObject* parent) : QObject(parent), kind(kind) {}
@@ -41,6 +46,10 @@ protected:
             Managed& entry = managed()[kind];
             if (entry.window == watched)
                 entry.window.clear();
+            if (auto* window = qobject_cast<QWidget*>(watched); !window->testAttribute(Qt::WA_DeleteOnClose)) {
+                closedWindows().append(window);
+                whenIdle(deleteClosedWindows);
+            }
         }
         return false;
     }
@@ -55,6 +64,11 @@ bool spareMissing(const Managed& entry)
 }
 
 void makeSparesWhenIdle();
+
+bool anySpareMissing()
+{
+    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return spareMissing(entry.second); });
+}
 
 // Windows handed out (or the launcher) that have not painted their first frame yet.
 int& firstFramesAwaited()
@@ -77,7 +91,7 @@ void makeNextSpare()
             // and glyphs are cached before it is first shown.
             QImage frame(entry.spare->size(), QImage::Format_ARGB32_Premultiplied);
             entry.spare->render(&frame);
-            if (Sub_Programs::madeAheadPending())
+            if (anySpareMissing())
                 makeSparesWhenIdle();
             return;
         }
@@ -88,14 +102,33 @@ void makeNextSpare()
 // the user does in the next moment comes first.
 constexpr std::chrono::milliseconds Idle_Moment{40};
 
-void makeSparesWhenIdle()
+void whenIdle(void (*work)())
 {
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                                   qApp, [connection] {
+                                   qApp, [connection, work] {
                                        QObject::disconnect(*connection);
-                                       QTimer::singleShot(Idle_Moment, qApp, makeNextSpare);
+                                       QTimer::singleShot(Idle_Moment, qApp, work);
                                    });
+}
+
+void makeSparesWhenIdle()
+{
+    whenIdle(makeNextSpare);
+}
+
+// While windows are made ahead, closed ones are deleted when the program is idle too, not
+// between the user's click and the next window's first frame.
+QList<QPointer<QWidget>>& closedWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+void deleteClosedWindows()
+{
+    for (const QPointer<QWidget>& window : std::exchange(closedWindows(), {}))
+        delete window;
 }
 
 // Starts making the missing spares once a window has painted its first frame and the program
@@ -138,6 +171,7 @@ void dropSpares()
 {
     for (auto& [kind, entry] : managed())
         delete entry.spare;
+    deleteClosedWindows();
 }
 
 QPointer<QWidget>& welcomePanel()
@@ -193,7 +227,8 @@ QWidget* Sub_Programs::obtain(SubWindow kind)
     }
     if (std::any_of(managed().begin(), managed().end(), [](const auto& kept) { return kept.second.madeAhead; }))
         makeSparesAfterFirstFrame(window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    else
+        window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(new CloseWatcher(kind, window));
     entry.window = window;
     return window;
@@ -208,9 +243,9 @@ void Sub_Programs::makeAhead(std::initializer_list<SubWindow> kinds, QWidget* fi
     makeSparesAfterFirstFrame(first);
 }
 
-bool Sub_Programs::madeAheadPending()
+bool Sub_Programs::idleWorkPending()
 {
-    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return spareMissing(entry.second); });
+    return anySpareMissing() || !closedWindows().isEmpty();
 }
 
 void Sub_Programs::closeAll()

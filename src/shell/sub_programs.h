@@ -26,11 +26,13 @@ QWidget* obtain(SubWindow kind);
 // to show it. Each is made exactly as obtain() would make it, fresh, while the program is idle:
 // on the event loop's turns after `first` (and later every window obtain() hands out) has
 // painted its first frame, one window a turn. A spare is kept while a window of its kind is
-// open too: the launcher replaces an open sub-program with a fresh one.
+// open too: the launcher replaces an open sub-program with a fresh one. From then on, a closed
+// window is deleted when the program is idle too.
 void makeAhead(std::initializer_list<SubWindow> kinds, QWidget* first);
 
-// Whether a kind kept made ahead has no window made ahead yet.
-bool madeAheadPending();
+// Whether a kind kept made ahead has no window made ahead yet, or a closed window waits to be
+// deleted.
+bool idleWorkPending();
 
 // Closes the open sub-program windows in the launcher's order: divination, healing,
 // display, entry, report, and the display once more.
