@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
-#include <memory>  // std::make_shared
+#include <memory>
 #include <utility>
 
 namespace {
@@ -18,7 +18,7 @@ namespace {
 struct Managed {
     Sub_Programs::Factory factory;
     QPointer<QWidget> window;
-    bool madeAhead = false;         // a spare of this kind is kept
+    bool madeAhead = false;  // a spare of this kind is kept
     // Made ahead, never shown; deleted when the program quits (a static owner would outlive the
     // application object).
     QPointer<QWidget> spare;
@@ -30,9 +30,48 @@ std::map<SubWindow, Managed>& managed()
     return windows;
 }
 
-void whenIdle(void (*work)());
-QList<QPointer<QWidget>>& closedWindows();
-void deleteClosedWindows();
+bool makingAhead()
+{
+    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return entry.second.madeAhead; });
+}
+
+bool spareMissing(const Managed& entry)
+{
+    return entry.madeAhead && !entry.spare && entry.factory;
+}
+
+bool anySpareMissing()
+{
+    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return spareMissing(entry.second); });
+}
+
+// Idle: the event loop has handled what it had and is about to wait for more. Even then, what
+// the user does in the next moment comes first.
+constexpr std::chrono::milliseconds Idle_Moment{40};
+
+void whenIdle(void (*work)())
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                   qApp, [connection, work] {
+                                       QObject::disconnect(*connection);
+                                       QTimer::singleShot(Idle_Moment, qApp, work);
+                                   });
+}
+
+// While windows are made ahead, closed ones are deleted when the program is idle too, not
+// between the user's click and the next window's first frame.
+QList<QPointer<QWidget>>& closedWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+
+void deleteClosedWindows()
+{
+    for (const QPointer<QWidget>& window : std::exchange(closedWindows(), {}))
+        delete window;
+}
 
 // Forgets a window the moment it is closed, before its deletion.
 class CloseWatcher : public QObject {
@@ -58,18 +97,6 @@ private:
     SubWindow kind;
 };
 
-bool spareMissing(const Managed& entry)
-{
-    return entry.madeAhead && !entry.spare && entry.factory;
-}
-
-void makeSparesWhenIdle();
-
-bool anySpareMissing()
-{
-    return std::any_of(managed().begin(), managed().end(), [](const auto& entry) { return spareMissing(entry.second); });
-}
-
 // Windows handed out (or the launcher) that have not painted their first frame yet.
 int& firstFramesAwaited()
 {
@@ -92,43 +119,10 @@ void makeNextSpare()
             QImage frame(entry.spare->size(), QImage::Format_ARGB32_Premultiplied);
             entry.spare->render(&frame);
             if (anySpareMissing())
-                makeSparesWhenIdle();
+                whenIdle(makeNextSpare);
             return;
         }
     }
-}
-
-// Idle: the event loop has handled what it had and is about to wait for more. Even then, what
-// the user does in the next moment comes first.
-constexpr std::chrono::milliseconds Idle_Moment{40};
-
-void whenIdle(void (*work)())
-{
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                                   qApp, [connection, work] {
-                                       QObject::disconnect(*connection);
-                                       QTimer::singleShot(Idle_Moment, qApp, work);
-                                   });
-}
-
-void makeSparesWhenIdle()
-{
-    whenIdle(makeNextSpare);
-}
-
-// While windows are made ahead, closed ones are deleted when the program is idle too, not
-// between the user's click and the next window's first frame.
-QList<QPointer<QWidget>>& closedWindows()
-{
-    static QList<QPointer<QWidget>> windows;
-    return windows;
-}
-
-void deleteClosedWindows()
-{
-    for (const QPointer<QWidget>& window : std::exchange(closedWindows(), {}))
-        delete window;
 }
 
 // Starts making the missing spares once a window has painted its first frame and the program
@@ -152,7 +146,7 @@ protected:
         if (event->type() == QEvent::Paint && watched == parent() && !painted) {
             painted = true;
             --firstFramesAwaited();
-            makeSparesWhenIdle();
+            whenIdle(makeNextSpare);
             deleteLater();
         }
         return false;
@@ -161,11 +155,6 @@ protected:
 private:
     bool painted = false;
 };
-
-void makeSparesAfterFirstFrame(QWidget* window)
-{
-    new FirstFrameWatcher(window);
-}
 
 void dropSpares()
 {
@@ -225,8 +214,8 @@ QWidget* Sub_Programs::obtain(SubWindow kind)
     } else {
         window = entry.factory();
     }
-    if (std::any_of(managed().begin(), managed().end(), [](const auto& kept) { return kept.second.madeAhead; }))
-        makeSparesAfterFirstFrame(window);
+    if (makingAhead())
+        new FirstFrameWatcher(window);
     else
         window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(new CloseWatcher(kind, window));
@@ -238,9 +227,8 @@ void Sub_Programs::makeAhead(std::initializer_list<SubWindow> kinds, QWidget* fi
 {
     for (SubWindow kind : kinds)
         managed()[kind].madeAhead = true;
-    static const bool dropsAtQuit = QObject::connect(qApp, &QCoreApplication::aboutToQuit, dropSpares);
-    Q_UNUSED(dropsAtQuit)
-    makeSparesAfterFirstFrame(first);
+    [[maybe_unused]] static const auto dropsAtQuit = QObject::connect(qApp, &QCoreApplication::aboutToQuit, dropSpares);
+    new FirstFrameWatcher(first);
 }
 
 bool Sub_Programs::idleWorkPending()

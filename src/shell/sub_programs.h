@@ -15,7 +15,8 @@ using Factory = std::function<QWidget*()>;
 void setFactory(SubWindow kind, Factory factory);
 
 // The window of that kind that is open or hidden, or nullptr. A window counts as gone as soon
-// as it is closed (every managed window is deleted on close).
+// as it is closed (every managed window is deleted on close, or soon after while windows are
+// made ahead).
 QWidget* instance(SubWindow kind);
 
 // The existing window of that kind, or a new one (not yet shown): the one made ahead if there
