@@ -17,7 +17,9 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 namespace {
 
@@ -79,6 +81,9 @@ frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
 {
     ui->setupUi(this);
     ui->RTB->setFont(boxFont());
+    // The report is longer than its box: with the scroll bar there from the start, the report is
+    // laid out once, at the width it is read at, not once more when the bar appears.
+    ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ClipboardGuard::protect(ui->RTB);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmGemologySave::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologySave::cmdPrint_Click);
@@ -112,10 +117,12 @@ void frmGemologySave::closeEvent(QCloseEvent* event)
 }
 
 // The report box scrolls to its insertion point, the end, when it is first shown; the reader
-// starts at the report's first line, and the insertion point stays where it is.
+// starts at the report's first line, and the insertion point stays where it is. From then on the
+// scroll bar shows only while it is needed.
 void frmGemologySave::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ui->RTB->verticalScrollBar()->setValue(0);
 }
 
@@ -127,6 +134,9 @@ void frmGemologySave::Build_Report()
     for (const TextRun& run : runs)
         insertRun(cursor, run);
     cursor.endEditBlock();
+    // Each line keeps the glyphs its layout shaped, so painting does not shape them again.
+    for (QTextBlock block = ui->RTB->document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     ui->RTB->moveCursor(QTextCursor::End);
 }
 
