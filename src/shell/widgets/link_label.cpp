@@ -20,9 +20,15 @@ LinkLabel::LinkLabel(QWidget* parent) : WrappedLabel(parent)
 
 bool LinkLabel::event(QEvent* event)
 {
+    const bool handled = WrappedLabel::event(event);
     if (event->type() == QEvent::Polish && takesFocus && focusPolicy() == Qt::NoFocus)
-        setFocusPolicy(Qt::StrongFocus);
-    return WrappedLabel::event(event);
+        setFocusPolicy(Qt::StrongFocus);  // after the label's own polish, which would make the document
+    return handled;
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);  // not the label's, which would make the document
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)

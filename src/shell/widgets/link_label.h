@@ -5,9 +5,10 @@
 
 // A label that acts as a link: it reports a left-button click, or Space or Enter while it has the
 // focus, and shows the hand pointer. It takes the focus by Tab and by click, with a focus ring,
-// from the moment it is first polished (before it is first shown): a label that may take the
-// focus when its text is set lays that text out as a whole document, which would cost a window
-// of links a good part of its making.
+// from the moment it is first polished (before it is first shown). Its text is measured and drawn
+// as a plain label's: a label that may take the focus when its text is set, when it is polished
+// or when it gains the focus lays that text out as a whole document, again at every size its
+// layout asks about and at every paint, which would cost a window of links much of its opening.
 class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ protected:
     bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
     bool takesFocus = true;
