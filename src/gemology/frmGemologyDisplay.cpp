@@ -158,21 +158,51 @@ void frmGemologyDisplay::showReading(const GemologyReading& reading)
     showPicture(ui->picBirthStone, ImgBirthStone, reading.birthStonePicture);
 }
 
+// The report repeats the texts as the tabs show them. A tab not made yet will show the texts kept
+// for it, so the report takes those and the tab is not made for it, unless a text is missing and
+// the tab would show its own.
 ReportTexts frmGemologyDisplay::reportTexts() const
 {
-    // The report repeats the texts as the tabs show them.
-    sunTab->build();
-    moonTab->build();
-    ReportTexts texts{
-        ui->lblBirthStoneAvoidStone->text(),    ui->txtBirthStoneAbout->toPlainText(),
-        sunUi->lblSunSignYourSunSign->text(),   sunUi->lblSunSignLuckyStone->text(),
-        sunUi->txtSunSignAbout->toPlainText(),  moonUi->lblMoonSignYourMoonSign->text(),
-        moonUi->lblMoonSignLuckyStone->text(),  moonUi->txtMoonSignAbout->toPlainText(),
-        {},
+    const GemologyReading& kept = unbuiltFields;
+    if (!sunUi && !(kept.sunSign && kept.sunStone && kept.sunText))
+        sunTab->build();
+    if (!moonUi && !(kept.moonSign && kept.moonStone && kept.moonText))
+        moonTab->build();
+    ReportTexts texts;
+    texts.birthStone = ui->lblBirthStoneAvoidStone->text();
+    texts.birthStoneText = ui->txtBirthStoneAbout->toPlainText();
+    const auto keptNote = [&texts](const std::optional<std::string>& note) {
+        if (note && !note->empty())
+            texts.notes.append(QString::fromStdString(*note));
     };
-    for (const QLabel* note : {sunUi->lblSunSignNote, moonUi->lblMoonSignMoment, moonUi->lblMoonSignNote})
+    const auto shownNote = [&texts](const QLabel* note) {
         if (!note->isHidden())
             texts.notes.append(note->text());
+    };
+    if (sunUi) {
+        texts.sunSign = sunUi->lblSunSignYourSunSign->text();
+        texts.sunStone = sunUi->lblSunSignLuckyStone->text();
+        texts.sunText = sunUi->txtSunSignAbout->toPlainText();
+        shownNote(sunUi->lblSunSignNote);
+    } else {
+        texts.sunSign = QString::fromStdString(*kept.sunSign);
+        texts.sunStone = QString::fromStdString(*kept.sunStone);
+        texts.sunText = QString::fromStdString(*kept.sunText);
+        keptNote(kept.sunSignNote);
+    }
+    if (moonUi) {
+        texts.moonSign = moonUi->lblMoonSignYourMoonSign->text();
+        texts.moonStone = moonUi->lblMoonSignLuckyStone->text();
+        texts.moonText = moonUi->txtMoonSignAbout->toPlainText();
+        shownNote(moonUi->lblMoonSignMoment);
+        shownNote(moonUi->lblMoonSignNote);
+    } else {
+        texts.moonSign = QString::fromStdString(*kept.moonSign);
+        texts.moonStone = QString::fromStdString(*kept.moonStone);
+        texts.moonText = QString::fromStdString(*kept.moonText);
+        keptNote(kept.moonSignMoment);
+        keptNote(kept.moonSignNote);
+    }
     return texts;
 }
 

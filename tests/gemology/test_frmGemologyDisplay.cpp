@@ -6,6 +6,7 @@
 #include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
 #include "shell/widgets/clipboard_guard.h"
+#include "shell/widgets/deferred_page.h"
 #include "shell/widgets/picture_box.h"
 #include "support/find_control.h"
 
@@ -100,6 +101,7 @@ private slots:
     void descriptionCannotBeCopied();
     void selectedDescriptionIsNotOfferedForPasting();
     void hiddenTabsAreMadeWhenFirstShownWithTheReading();
+    void reportOfUnbuiltTabsIsTheReportOfBuiltOnes();
 };
 
 void TestFrmGemologyDisplay::hiddenTabsAreMadeWhenFirstShownWithTheReading()
@@ -117,6 +119,27 @@ void TestFrmGemologyDisplay::hiddenTabsAreMadeWhenFirstShownWithTheReading()
     QVERIFY(display->findChild<QLabel*>(QStringLiteral("lblMoonSignNote"))->isVisible());
     QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblSunSignYourSunSign")));
     QCOMPARE(display->reportTexts().sunSign, QString::fromStdString(*reading.sunSign));
+}
+
+void TestFrmGemologyDisplay::reportOfUnbuiltTabsIsTheReportOfBuiltOnes()
+{
+    GemologyReading reading = leoReading();
+    reading.sunSignNote = "sun note";
+    reading.moonSignMoment = "moment";
+    reading.moonSignNote = "";
+    display->showReading(reading);
+    const ReportTexts unbuilt = display->reportTexts();
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblSunSignYourSunSign")));
+    QVERIFY(!display->findChild<QLabel*>(QStringLiteral("lblMoonSignYourMoonSign")));
+
+    DeferredPage::buildAll(display);
+    const ReportTexts built = display->reportTexts();
+    for (const auto& [field, value] : {std::pair{&ReportTexts::sunSign, "sun sign"}, {&ReportTexts::sunStone, "sun stone"},
+                                       {&ReportTexts::sunText, "sun text"}, {&ReportTexts::moonSign, "moon sign"},
+                                       {&ReportTexts::moonStone, "moon stone"}, {&ReportTexts::moonText, "moon text"}})
+        QVERIFY2(unbuilt.*field == built.*field, value);
+    QCOMPARE(unbuilt.notes, (QStringList{QStringLiteral("sun note"), QStringLiteral("moment")}));
+    QCOMPARE(unbuilt.notes, built.notes);
 }
 
 void TestFrmGemologyDisplay::initTestCase()
