@@ -313,6 +313,9 @@ private slots:
                 QTest::keyClick(link, Qt::Key_Return);
                 if (!(link->focusPolicy() & Qt::TabFocus) || urls.opened.size() != opened + 1)
                     faults << view.name + QStringLiteral(": ") + link->objectName() + QStringLiteral(" is no link for the keyboard");
+                link->setFocus(Qt::TabFocusReason);
+                if (link->findChild<QTextDocument*>())  // laid out afresh at every size asked and every paint
+                    faults << view.name + QStringLiteral(": ") + link->objectName() + QStringLiteral(" keeps its text as a document");
             }
             for (QAbstractScrollArea* box : view.window->findChildren<QAbstractScrollArea*>())
                 if (!qobject_cast<QScrollArea*>(box) && !qobject_cast<QAbstractItemView*>(box) && box->isVisible() && !(box->focusPolicy() & Qt::TabFocus))
