@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Start-up of the program against its floor, as whole processes.
 
-Runs the start-up probe (the real program, ending after the launcher's first painted frame) and
-the floor (a bare Qt window, ending after its first frame) alternately, each in a fresh settings
-folder, offscreen, and prints the median wall time and the peak resident memory of each.
+Runs the start-up probe (the real program, ending after the launcher's first painted frame), the
+floor (a bare Qt window, ending after its first frame) and the words (the launcher's words in the
+plainest window, the nearest any launcher showing them can come to the floor) in turn, each in a
+fresh settings folder, offscreen, and prints the median wall time and the peak resident memory of
+each.
 """
 import os
 import statistics
@@ -28,24 +30,26 @@ def run_once(program):
 
 
 def measure(build):
-    """Median start-up times (ms) and peak memory (MiB) of the program and of the floor."""
-    probe = os.path.join(build, "bench", "startup", "startup_probe")
-    floor = os.path.join(build, "bench", "startup", "startup_floor")
-    results = {probe: [], floor: []}
+    """Median start-up times (ms) and peak memory (MiB) of the program, the floor and the words."""
+    programs = {name: os.path.join(build, "bench", "startup", f"startup_{name}")
+                for name in ("probe", "floor", "words")}
+    results = {name: [] for name in programs}
     for _ in range(3):  # warm the file cache
-        run_once(probe), run_once(floor)
+        for program in programs.values():
+            run_once(program)
     for _ in range(RUNS):
-        for program in (probe, floor):
-            results[program].append(run_once(program))
-    return {
-        "program_ms": statistics.median(s[0] for s in results[probe]) * 1000,
-        "floor_ms": statistics.median(s[0] for s in results[floor]) * 1000,
-        "program_mib": max(s[1] for s in results[probe]),
-        "floor_mib": max(s[1] for s in results[floor]),
-    }
+        for name, program in programs.items():
+            results[name].append(run_once(program))
+    figures = {}
+    for name, runs in results.items():
+        shown = "program" if name == "probe" else name
+        figures[f"{shown}_ms"] = statistics.median(run[0] for run in runs) * 1000
+        figures[f"{shown}_mib"] = max(run[1] for run in runs)
+    return figures
 
 
 if __name__ == "__main__":
     figures = measure(sys.argv[1] if len(sys.argv) > 1 else "build-bench")
     print(f"start-up {figures['program_ms']:.1f} ms against {figures['floor_ms']:.1f} ms; "
-          f"peak memory {figures['program_mib']:.1f} MiB against {figures['floor_mib']:.1f} MiB")
+          f"peak memory {figures['program_mib']:.1f} MiB against {figures['floor_mib']:.1f} MiB; "
+          f"the launcher's words alone {figures['words_ms']:.1f} ms")
