@@ -3,22 +3,35 @@
 #include "astro/avx_copy.h"
 #include "astro/moon_periodic_terms.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
+// What fmod(longitude, 360) gives, zero's sign aside, without the library call. The product and
+// the difference are exact; a quotient rounded up to the next whole turn leaves a rest a hair
+// past zero on the other side, and one turn added back makes it exact again.
+double Rest_Of_Turns(double longitude)
+{
+    double rest = longitude - 360.0 * std::trunc(longitude / 360.0);
+    if (longitude < 0.0 ? rest > 0.0 : rest < 0.0)
+        rest += longitude < 0.0 ? -360.0 : 360.0;
+    return rest;
+}
+
 // Brings a longitude into range by whole turns as adding 360 while below 0, then subtracting
 // 360 while above 360, would: below 0 it lands in [0, 360), above 360 in (0, 360], so exactly
-// 360 stays 360. Every turn taken off is exact in double precision, so fmod reaches the same
-// value at once instead of turn by turn.
+// 360 stays 360. Every turn taken off is exact in double precision, so the rest of the whole
+// turns is the same value at once instead of turn by turn.
 double Whole_Turns_Removed(double longitude)
 {
     if (longitude < 0.0) {
-        const double rest = std::fmod(longitude, 360.0);
+        const double rest = Rest_Of_Turns(longitude);
         return rest == 0.0 ? 0.0 : rest + 360.0;
     }
     if (longitude > 360.0) {
-        const double rest = std::fmod(longitude, 360.0);
+        const double rest = Rest_Of_Turns(longitude);
         return rest == 0.0 ? 360.0 : rest;
     }
     return longitude;
@@ -58,11 +71,21 @@ MoonElements Moon_Elements(double t)
 ZEV_WITH_AVX_COPY double Moon_Longitude(double t)
 {
     const MoonElements e = Moon_Elements(t);
-    double sum = 0.0;
-    // Unrolled over the constant table, each term keeps only the products and the E it needs.
+    constexpr std::size_t terms = Moon_Periodic_Terms.size();
+    // The arguments first, then the sines, then the sum in the table's order: no call to sin
+    // sits between two products, so nothing has to be saved and restored around it. Unrolled
+    // over the constant table, each term keeps only the products and the E it needs.
+    std::array<double, terms> sines;
 #pragma GCC unroll 25
-    for (const MoonPeriodicTerm& term : Moon_Periodic_Terms) {
-        const double contribution = term.coefficient * std::sin(Periodic_Argument(term, e));
+    for (std::size_t i = 0; i < terms; ++i)
+        sines[i] = Periodic_Argument(Moon_Periodic_Terms[i], e);
+    for (double& sine : sines)
+        sine = std::sin(sine);
+    double sum = 0.0;
+#pragma GCC unroll 25
+    for (std::size_t i = 0; i < terms; ++i) {
+        const MoonPeriodicTerm& term = Moon_Periodic_Terms[i];
+        const double contribution = term.coefficient * sines[i];
         sum += term.m != 0 ? contribution * e.eccentricity : contribution;
     }
     return Whole_Turns_Removed(e.meanLongitude + sum);
