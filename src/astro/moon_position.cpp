@@ -8,5 +8,5 @@ std::string Moon_Position_Row(const ChartInput& input)
 {
     const double t = Julian_Centuries(Julian_Day_Number(input.month, input.day, input.year),
                                       Universal_Time(input));
-    return Position_Row(Position_Text(Moon_Longitude(t)).view());
+    return Longitude_Row(Moon_Longitude(t));
 }

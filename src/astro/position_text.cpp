@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -52,32 +53,62 @@ char* Put_Number_Part(char* out, std::string_view part)
     return end;
 }
 
-}  // namespace
+// The parts of a position: whole degrees within the sign, minutes and seconds (all truncated,
+// never rounded up into the next sign) and the sign's index, 12 for exactly 360 degrees. The
+// sign of the longitude is dropped; beyond a turn either way, or not a number, has no parts.
+struct PositionParts {
+    int degreesInSign;
+    int minutes;
+    int seconds;
+    int signIndex;
+};
 
-PositionText Position_Text(double longitude)
+std::optional<PositionParts> Position_Parts(double longitude)
 {
-    PositionText text;
     const double x = std::fabs(longitude);
     if (!(x <= 360.0))
-        return text;
+        return std::nullopt;
     // Truncating a value that is not negative takes its floor.
     const int wholeDegrees = static_cast<int>(x);
     const double minutesTotal = 60.0 * (x - wholeDegrees);
     const int wholeMinutes = static_cast<int>(minutesTotal);
     const int wholeSeconds = static_cast<int>(60.0 * (minutesTotal - wholeMinutes));
     const int signIndex = wholeDegrees / 30;
+    return PositionParts{wholeDegrees - 30 * signIndex, wholeMinutes, wholeSeconds, signIndex};
+}
 
-    char* end = Put_Whole(text.bytes.data(), wholeDegrees - 30 * signIndex);
+std::string_view Sign_Abbreviation(int signIndex)
+{
+    return Sign_Abbreviations.substr(3 * static_cast<std::size_t>(signIndex), 3);
+}
+
+// Writes a number from 0 to 99 as two digits.
+char* Put_Two_Digits(char* out, int value)
+{
+    *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
+}  // namespace
+
+PositionText Position_Text(double longitude)
+{
+    PositionText text;
+    const std::optional<PositionParts> parts = Position_Parts(longitude);
+    if (!parts)
+        return text;
+    char* end = Put_Whole(text.bytes.data(), parts->degreesInSign);
     end = Put(end, Degree_Mark);
     *end++ = Blank;
-    end = Put_Whole(end, wholeMinutes);
+    end = Put_Whole(end, parts->minutes);
     *end++ = Minute_Mark;
     *end++ = Blank;
-    end = Put_Whole(end, wholeSeconds);
+    end = Put_Whole(end, parts->seconds);
     *end++ = '"';
     *end++ = Blank;
-    if (signIndex < 12)
-        end = Put(end, Sign_Abbreviations.substr(3 * static_cast<std::size_t>(signIndex), 3));
+    if (parts->signIndex < 12)
+        end = Put(end, Sign_Abbreviation(parts->signIndex));
     text.length = static_cast<std::size_t>(end - text.bytes.data());
     return text;
 }
@@ -108,5 +139,19 @@ std::string Position_Row(std::string_view positionText)
     *end++ = Blank;
     end = Put_Number_Part(end, minutes);
     row.resize(static_cast<std::size_t>(end - row.data()));
+    return row;
+}
+
+std::string Longitude_Row(double longitude)
+{
+    const std::optional<PositionParts> parts = Position_Parts(longitude);
+    if (!parts || parts->signIndex == 12)
+        return Position_Row(Position_Text(longitude).view());
+    // Both number parts have their two digits and the abbreviation its three letters, so the
+    // row needs no reading back from the text.
+    std::string row(9, Blank);
+    char* end = Put_Two_Digits(row.data(), parts->degreesInSign);
+    end = Put(end + 1, Sign_Abbreviation(parts->signIndex));
+    Put_Two_Digits(end + 1, parts->minutes);
     return row;
 }

@@ -27,3 +27,6 @@ std::string Format_Longitude(double longitude);
 // two-digit minutes, e.g. 13 Sco 18, so the abbreviation stands at characters 4 to 6.
 // Accepts any text: a part whose mark (° or ') is missing comes out as "0".
 std::string Position_Row(std::string_view positionText);
+
+// Position_Row(Position_Text(longitude).view()), written straight from the longitude.
+std::string Longitude_Row(double longitude);

@@ -14,6 +14,7 @@ class TestPositionText : public QObject {
 private slots:
     void longitudeToRow_data();
     void longitudeToRow();
+    void rowStraightFromLongitudeIsTheRowOfItsText();
     void rowOfOddText_data();
     void rowOfOddText();
     void rowOfVeryLongText();
@@ -61,10 +62,31 @@ void TestPositionText::longitudeToRow()
     QCOMPARE(QByteArray::fromStdString(text), positionText);
     const std::string rowText = Position_Row(text);
     QCOMPARE(QByteArray::fromStdString(rowText), row);
+    QCOMPARE(QByteArray::fromStdString(Longitude_Row(longitude)), row);
     const std::optional<ZodiacSign> found = Sign_Of_Row(rowText);
     QCOMPARE(found.has_value(), !sign.isEmpty());
     if (found)
         QCOMPARE(QByteArray::fromStdString(std::string(found->name)), sign);
+}
+
+// Every second of arc of the circle, a hair either side of it, and random longitudes past a
+// turn either way.
+void TestPositionText::rowStraightFromLongitudeIsTheRowOfItsText()
+{
+    const auto check = [](double longitude) {
+        if (Longitude_Row(longitude) != Position_Row(Position_Text(longitude).view()))
+            QFAIL(qPrintable(QStringLiteral("rows differ at %1").arg(longitude, 0, 'g', 17)));
+    };
+    for (int second = 0; second <= 360 * 3600; ++second) {
+        const double longitude = second / 3600.0;
+        check(longitude);
+        check(std::nextafter(longitude, -1.0));
+        check(std::nextafter(longitude, 361.0));
+    }
+    std::mt19937 generator(20261208);
+    std::uniform_real_distribution<double> anywhere(-400.0, 400.0);
+    for (int round = 0; round < 200000; ++round)
+        check(anywhere(generator));
 }
 
 void TestPositionText::rowOfOddText_data()
