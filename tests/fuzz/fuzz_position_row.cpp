@@ -1,4 +1,5 @@
-// The row text of any text whatsoever, and of the position text of any longitude.
+// The row text of any text whatsoever, and of the position text of any longitude, which the
+// row written straight from the longitude matches.
 #include "astro/position_text.h"
 #include "astro/zodiac_signs.h"
 #include "fuzz/fuzz_check.h"
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double longitude;
         std::memcpy(&longitude, data, sizeof longitude);
         const std::string position = Format_Longitude(longitude);
+        FUZZ_CHECK(Longitude_Row(longitude) == Position_Row(position));
         if (std::isfinite(longitude) && std::fabs(longitude) < 360.0) {
             const std::string longitudeRow = Position_Row(position);
             FUZZ_CHECK(longitudeRow.size() == 9);
