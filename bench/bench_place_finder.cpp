@@ -1,7 +1,7 @@
 // The birth place finder: a keystroke in the city field to the list of places shown, and the
 // atlas's reading and indexing, in total and in the longest stretch the user-interface thread
 // spends on it.
-#include "gemology/place_atlas.h"
+#include "birthplace/place_atlas.h"
 #include "shell/sub_programs.h"
 #include "window_benchmarks.h"
 

@@ -1,6 +1,6 @@
 #include "gemology/sign_notes.h"
 #include "gemology/time_accuracy.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -4,7 +4,7 @@
 #include "donation/frmDonate.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
-#include "gemology/frmGemologySave.h"
+#include "report/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
 #include "shell/frmMDI.h"
 #include "shell/widgets/deferred_icons_style.h"

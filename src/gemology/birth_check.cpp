@@ -49,6 +49,19 @@ std::int16_t Checked_Number(const QString& text)
     return static_cast<std::int16_t>(Plain_Number(text).value_or(0));
 }
 
+// The place fields in the order they are asked for.
+struct PlaceRule {
+    QString BirthData::*text;
+    const char* message;
+    EntryField field;
+};
+
+constexpr PlaceRule Place_Rules[] = {
+    {&BirthData::city, "Please Enter City", EntryField::city},
+    {&BirthData::state, "Please Enter State", EntryField::state},
+    {&BirthData::country, "Please Enter Country", EntryField::country},
+};
+
 }  // namespace
 
 std::optional<int> Plain_Number(const QString& text)
@@ -97,4 +110,13 @@ BirthData Birth_Data_Of(const BirthEntry& entry)
         birth.second = 0;
     }
     return birth;
+}
+
+std::optional<EntryProblem> Birth_Place_Problem(const BirthData& birth)
+{
+    for (const PlaceRule& rule : Place_Rules) {
+        if ((birth.*rule.text).isEmpty())
+            return EntryProblem{QString::fromLatin1(rule.message), ProblemIcon::information, rule.field};
+    }
+    return std::nullopt;
 }

@@ -24,6 +24,10 @@ std::optional<int> Plain_Number(const QString& text);
 // name, the longitude, the latitude, then the day against its month. None when the reading may run.
 std::optional<EntryProblem> Birth_Entry_Problem(const BirthEntry& entry);
 
+// The first empty place field (city, state, country), which the map search needs. A text of
+// spaces counts as filled.
+std::optional<EntryProblem> Birth_Place_Problem(const BirthData& birth);
+
 // The birth data of an entry that Birth_Entry_Problem passed. With no known time of birth it
 // holds 12:00.
 BirthData Birth_Data_Of(const BirthEntry& entry);

@@ -1,7 +1,7 @@
 #include "gemology/birth_clock.h"
 
 #include "astro/time_scales.h"
-#include "gemology/month_names.h"
+#include "text/month_names.h"
 
 #include <algorithm>
 #include <cmath>

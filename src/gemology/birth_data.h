@@ -1,6 +1,6 @@
 #pragma once
 #include "gemology/time_accuracy.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 
 #include <QString>
 

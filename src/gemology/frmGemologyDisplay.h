@@ -1,6 +1,6 @@
 #pragma once
 #include "gemology/gemology_reading.h"
-#include "gemology/report_runs.h"
+#include "report/report_runs.h"
 
 #include <QMainWindow>
 

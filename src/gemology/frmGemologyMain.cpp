@@ -1,12 +1,12 @@
 #include "gemology/frmGemologyMain.h"
 
-#include "gemology/birth_zone.h"
+#include "birthplace/birth_zone.h"
 #include "gemology/frmGemologyDisplay.h"
-#include "gemology/month_names.h"
-#include "gemology/place_atlas.h"
-#include "gemology/place_search.h"
+#include "text/month_names.h"
+#include "birthplace/place_atlas.h"
+#include "birthplace/map_search.h"
 #include "gemology/reading_sequence.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 #include "shell/widgets/screen_fit.h"
 #include "shell/page_links.h"
 #include "shell/prompts.h"
@@ -292,7 +292,7 @@ void frmGemologyMain::cmdBrowser_Click()
         showProblem(*problem);
         return;
     }
-    Open_Search_Page(Place_Search_Text(place), Page_Address(QStringLiteral("home-page")));
+    Open_Search_Page(Place_Search_Text(place.city, place.state, place.country), Page_Address(QStringLiteral("home-page")));
 }
 
 void frmGemologyMain::txtMCity_TextEdited(const QString& text)

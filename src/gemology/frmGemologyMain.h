@@ -1,7 +1,7 @@
 #pragma once
-#include "gemology/atlas_place.h"
+#include "birthplace/atlas_place.h"
 #include "gemology/birth_check.h"
-#include "gemology/place_zone_text.h"
+#include "birthplace/place_zone_text.h"
 
 #include <QMainWindow>
 

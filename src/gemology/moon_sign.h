@@ -2,7 +2,7 @@
 #include "astro/chart_input.h"
 #include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 
 #include <string_view>
 

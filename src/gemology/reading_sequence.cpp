@@ -5,10 +5,10 @@
 #include "gemology/moon_sign.h"
 #include "gemology/moon_stones.h"
 #include "gemology/sign_notes.h"
-#include "gemology/place_zone_text.h"
+#include "birthplace/place_zone_text.h"
 #include "gemology/sun_sign.h"
 #include "gemology/sun_stones.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 
 GemologyReading Make_Gemology_Reading(const BirthData& birth)
 {

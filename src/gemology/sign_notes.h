@@ -1,7 +1,7 @@
 #pragma once
 #include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
-#include "gemology/zone_table.h"
+#include "birthplace/zone_table.h"
 
 // Writes the notes beside the reading on every reading, each empty when it has nothing to say:
 // the Sun's own sign against the calendar's (sunSignNote), the Moon's position (moonPosition)

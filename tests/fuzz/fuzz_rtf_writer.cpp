@@ -2,8 +2,8 @@
 // back unchanged: the same runs, colours and weights, with line breaks as one "\n" each and
 // control characters other than tab and line breaks left out.
 #include "fuzz/fuzz_check.h"
-#include "gemology/rtf_test_reader.h"
-#include "gemology/rtf_writer.h"
+#include "report/rtf_test_reader.h"
+#include "report/rtf_writer.h"
 
 #include <cstdint>
 

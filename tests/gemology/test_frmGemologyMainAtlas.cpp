@@ -1,7 +1,7 @@
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
-#include "gemology/place_atlas.h"
+#include "birthplace/place_atlas.h"
 #include "shell/sub_programs.h"
 #include "support/find_control.h"
 #include "support/scripted_prompts.h"

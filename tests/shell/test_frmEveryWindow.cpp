@@ -1,5 +1,5 @@
 #include "divination/frmCrystalDivinationMain.h"
-#include "gemology/frmGemologySave.h"
+#include "report/frmGemologySave.h"
 #include "shell/widgets/accessible_controls.h"
 #include "shell/widgets/link_label.h"
 #include "shell/widgets/picture_box.h"

@@ -1,6 +1,6 @@
 #include "gemmarium.h"
 #include "shell/frmAbout.h"
-#include "gemology/place_atlas.h"
+#include "birthplace/place_atlas.h"
 #include "shell/frmMDI.h"
 #include "shell/random_source.h"
 #include "shell/sub_programs.h"

@@ -1,0 +1,170 @@
+#include "birthplace/place_zone_text.h"
+
+#include "text/month_names.h"
+#include "birthplace/zone_table.h"
+#include "shell/table_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString Date_Text(QDate date)
+{
+    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(To_QString(Month_Names[date.month() - 1])).arg(date.year());
+}
+
+QString Clock_Text(QTime time)
+{
+    return time.toString(QStringLiteral("HH:mm"));
+}
+
+QString Moment_Heading(const PlaceMoment& moment)
+{
+    return QStringLiteral("%1, %2 %3").arg(moment.place, Date_Text(moment.date), Clock_Text(moment.time));
+}
+
+QString Row_Text(int row)
+{
+    return To_QString(Zone_List_Texts().at(static_cast<std::size_t>(row)));
+}
+
+QString Longitude_Text(int longitudeMinutes)
+{
+    const int size = std::abs(longitudeMinutes);
+    return QStringLiteral("%1°%2′ %3")
+        .arg(size / 60)
+        .arg(size % 60, 2, 10, QLatin1Char('0'))
+        .arg(QChar(longitudeMinutes < 0 ? u'W' : u'E'));
+}
+
+QString Once_Text(const PlaceMoment& moment, const ZoneClock& clock)
+{
+    const ZoneChoice choice = Zone_Choice(clock, moment.longitudeMinutes);
+    QString name = choice.localMeanTime ? QStringLiteral("local mean time at ") + Longitude_Text(moment.longitudeMinutes)
+                                        : Zone_Clock_Name(clock);
+    if (!name.isEmpty())
+        name += QStringLiteral(", ");
+    QString text = QStringLiteral("%1: %2%3").arg(Moment_Heading(moment), name, Utc_Offset_Text(choice.offsetMinutes));
+    if (!choice.localMeanTime)
+        text += choice.daylightSaving ? QStringLiteral(" (daylight saving)") : QStringLiteral(" (standard time)");
+    if (!choice.row)
+        return text + QStringLiteral(" — no zone in the list has this offset; the reading uses it as it is");
+    text += QStringLiteral(" — zone “%1”").arg(Row_Text(*choice.row));
+    return choice.boxTicked() ? text + QStringLiteral(" with Daylight Saving Time") : text;
+}
+
+QString Change_Text(const ZoneAtMoment& zone)
+{
+    return QStringLiteral("from %1 to %2").arg(Clock_Text(zone.changedFrom), Clock_Text(zone.changedTo));
+}
+
+}  // namespace
+
+QString Utc_Offset_Text(int offsetMinutes)
+{
+    const int size = std::abs(offsetMinutes);
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(QChar(offsetMinutes < 0 ? u'−' : u'+'))
+        .arg(size / 60, 2, 10, QLatin1Char('0'))
+        .arg(size % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Zone_Clock_Name(const ZoneClock& clock)
+{
+    if (clock.localMeanTime)
+        return QStringLiteral("local mean time");
+    const bool named = !clock.abbreviation.isEmpty()
+                       && std::all_of(clock.abbreviation.begin(), clock.abbreviation.end(),
+                                      [](QChar c) { return c.isLetter(); });
+    return named ? clock.abbreviation : QString();
+}
+
+QString Hand_Zone_Name(int row, bool daylightSaving)
+{
+    const QString name = Zone_Row_Abbreviation(row);
+    return daylightSaving ? name + QStringLiteral(" with daylight saving") : name;
+}
+
+QString Place_Zone_Text_Without_Place()
+{
+    return QStringLiteral("The reading uses the zone and the daylight-saving box as you set them. Choose the birth "
+                          "place from the list under City to have its zone found for the birth moment.");
+}
+
+QString Place_Zone_Text_By_Hand(const QString& place)
+{
+    return QStringLiteral("%1: zone chosen by hand; the reading uses the zone and the daylight-saving box as you "
+                          "set them.").arg(place);
+}
+
+QString Place_Zone_Text_Without_Date(const QString& place)
+{
+    return QStringLiteral("%1: choose a day that the month has, and the zone of the birth moment is found.").arg(place);
+}
+
+QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone)
+{
+    switch (zone.kind) {
+    case ZoneAtMoment::Kind::once:
+        return Once_Text(moment, zone.clocks.front());
+    case ZoneAtMoment::Kind::skipped:
+        return QStringLiteral("%1: this time did not exist there — the clocks went %2. Please check the time of "
+                              "birth.").arg(Moment_Heading(moment), Change_Text(zone));
+    case ZoneAtMoment::Kind::twice:
+        return QStringLiteral("%1: this time happened twice — the clocks went back %2; the reading will ask which "
+                              "one was meant.").arg(Moment_Heading(moment), Change_Text(zone));
+    case ZoneAtMoment::Kind::unknownZone:
+        break;
+    }
+    return QStringLiteral("%1: this computer's time-zone data do not know the place's zone; the reading uses the "
+                          "zone and the daylight-saving box as you set them.").arg(moment.place);
+}
+
+QString Skipped_Time_Message(const PlaceMoment& moment, const ZoneAtMoment& zone)
+{
+    return QStringLiteral("On %1 the clocks in %2 went %3: %4 did not exist there. Please check the time of birth.")
+        .arg(Date_Text(moment.date), moment.place, Change_Text(zone), Clock_Text(moment.time));
+}
+
+QString Repeated_Time_Question(const PlaceMoment& moment, const ZoneAtMoment& zone)
+{
+    const auto clockText = [&](std::size_t which) {
+        const ZoneClock& clock = zone.clocks.at(which);
+        QString name = Zone_Clock_Name(clock);
+        if (!name.isEmpty())
+            name += QStringLiteral(", ");
+        return QStringLiteral("%1 (%2%3)")
+            .arg(clock.daylightSeconds != 0 ? QStringLiteral("in daylight saving time") : QStringLiteral("in standard time"),
+                 name, Utc_Offset_Text(clock.offsetSeconds / 60));
+    };
+    return QStringLiteral("On %1 the clocks in %2 went back %3, so %4 happened twice there: first %5, then %6. "
+                          "Which one was the time of birth?")
+        .arg(Date_Text(moment.date), moment.place, Change_Text(zone), Clock_Text(moment.time), clockText(0),
+             clockText(1));
+}
+
+QString Repeated_Time_Answer(const ZoneAtMoment& zone, int which)
+{
+    const QString name = Zone_Clock_Name(zone.clocks.at(static_cast<std::size_t>(which)));
+    const QString answer = which == 0 ? QStringLiteral("The first") : QStringLiteral("The second");
+    return name.isEmpty() ? answer : QStringLiteral("%1 (%2)").arg(answer, name);
+}
+
+QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours)
+{
+    const double localHours = born.hour() + born.minute() / 60.0;
+    const int offsetMinutes = static_cast<int>(std::lround((localHours - universalHours) * 60.0));
+    const long universalMinutes = std::lround(universalHours * 60.0);
+    const long day = universalMinutes >= 0 ? universalMinutes / 1440 : -((-universalMinutes + 1439) / 1440);
+    const QTime universal = QTime(0, 0).addSecs(static_cast<int>((universalMinutes - day * 1440) * 60));
+    QString text = QStringLiteral("Born %1 ").arg(Clock_Text(born));
+    if (!zoneName.isEmpty())
+        text += zoneName + u' ';
+    text += QStringLiteral("(%1), %2 Universal Time").arg(Utc_Offset_Text(offsetMinutes), Clock_Text(universal));
+    if (day < 0)
+        text += QStringLiteral(" of the day before");
+    else if (day > 0)
+        text += QStringLiteral(" of the next day");
+    return text;
+}

@@ -1,0 +1,210 @@
+#include "report/frmGemologySave.h"
+
+#include "gemology/frmGemologyDisplay.h"
+#include "report/report_file.h"
+#include "report/report_links.h"
+#include "report/rtf_writer.h"
+#include "shell/prompts.h"
+#include "shell/sub_programs.h"
+#include "shell/vendor_links.h"
+#include "shell/widgets/clipboard_guard.h"
+#include "ui_frmGemologySave.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextLayout>
+
+namespace {
+
+const RtfFont Report_Font{QStringLiteral("Verdana"), 9.75};
+const QColor Link_Colour(0, 0, 238);
+
+ReportTexts displayedTexts()
+{
+    auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display));
+    return display ? display->reportTexts() : ReportTexts{};
+}
+
+QFont boxFont()
+{
+    QFont font;
+    font.setFamilies({Report_Font.name, QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(Report_Font.pointSize);
+    return font;
+}
+
+// Inserts one line of a run; its web addresses become links.
+void insertLine(QTextCursor& cursor, const QString& line, const QTextCharFormat& format)
+{
+    qsizetype done = 0;
+    for (const TextSpan& span : Find_Web_Addresses(line)) {
+        cursor.insertText(line.mid(done, span.start - done), format);
+        const QString address = line.mid(span.start, span.length);
+        QTextCharFormat link = format;
+        link.setAnchor(true);
+        link.setAnchorHref(address);
+        link.setForeground(Link_Colour);
+        link.setFontUnderline(true);
+        cursor.insertText(address, link);
+        done = span.start + span.length;
+    }
+    cursor.insertText(line.mid(done), format);
+}
+
+void insertRun(QTextCursor& cursor, const TextRun& run)
+{
+    QTextCharFormat format;
+    format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    const QStringList lines = Split_Lines(run.text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        insertLine(cursor, lines.at(i), format);
+    }
+}
+
+}  // namespace
+
+frmGemologySave::frmGemologySave(QWidget* parent) : frmGemologySave(displayedTexts(), parent) {}
+
+frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
+    : QDialog(parent), ui(new Ui::frmGemologySave), runs(Build_Report_Runs(texts))
+{
+    ui->setupUi(this);
+    ui->RTB->setFont(boxFont());
+    // The report is longer than its box: with the scroll bar there from the start, the report is
+    // laid out once, at the width it is read at, not once more when the bar appears.
+    ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ClipboardGuard::protect(ui->RTB);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmGemologySave::cmdSave_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologySave::cmdPrint_Click);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, ui->cmdSave, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, ui->cmdPrint, &QPushButton::click);
+    Connect_Vendor_Links(this);
+    Form_Load();
+}
+
+frmGemologySave::~frmGemologySave()
+{
+    delete ui;
+}
+
+void frmGemologySave::Form_Load()
+{
+    Sub_Programs::placeAtTopCentre(this);
+    Hook_RichText_Links();
+    Build_Report();
+}
+
+void frmGemologySave::Form_Unload()
+{
+    Unhook_RichText_Links();
+}
+
+void frmGemologySave::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QDialog::closeEvent(event);
+}
+
+// The report box scrolls to its insertion point, the end, when it is first shown; the reader
+// starts at the report's first line, and the insertion point stays where it is. From then on the
+// scroll bar shows only while it is needed.
+void frmGemologySave::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ui->RTB->verticalScrollBar()->setValue(0);
+}
+
+void frmGemologySave::Build_Report()
+{
+    ui->RTB->clear();
+    QTextCursor cursor(ui->RTB->document());
+    cursor.beginEditBlock();  // the report is laid out once, when it is whole
+    for (const TextRun& run : runs)
+        insertRun(cursor, run);
+    cursor.endEditBlock();
+    // Each line keeps the glyphs its layout shaped, so painting does not shape them again.
+    for (QTextBlock block = ui->RTB->document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+    ui->RTB->moveCursor(QTextCursor::End);
+}
+
+void frmGemologySave::cmdSave_Click()
+{
+    const QString chosen = Prompts::current().askSavePath(
+        this, {QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
+    if (chosen.isEmpty())
+        return;
+    const QString path = With_Default_Suffix(chosen, QStringLiteral("rtf"));
+    if (const auto failure = Write_Whole_File(path, Write_Rtf(runs, Report_Font))) {
+        Prompts::current().showMessage(
+            this,
+            QStringLiteral("The report could not be saved as \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(path), *failure),
+            Prompts::Icon::Error);
+    }
+}
+
+void frmGemologySave::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const QTextCursor selection = ui->RTB->textCursor();
+    if (!Prompts::current().askPrinter(this, printer, selection.hasSelection()))
+        return;
+    if (selection.hasSelection() && printer.printRange() == QPrinter::Selection) {
+        QTextDocument part;
+        part.setDefaultFont(ui->RTB->document()->defaultFont());
+        QTextCursor(&part).insertFragment(selection.selection());
+        part.print(&printer);
+    } else {
+        ui->RTB->document()->print(&printer);
+    }
+    if (printer.printerState() == QPrinter::Error)
+        Prompts::current().showMessage(this, QStringLiteral("The report could not be printed."),
+                                       Prompts::Icon::Error);
+}
+
+void frmGemologySave::Hook_RichText_Links()
+{
+    ui->RTB->viewport()->setMouseTracking(true);
+    ui->RTB->viewport()->installEventFilter(this);
+}
+
+void frmGemologySave::Unhook_RichText_Links()
+{
+    ui->RTB->viewport()->removeEventFilter(this);
+}
+
+bool frmGemologySave::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->RTB->viewport())
+        RichText_Link_Proc(event);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmGemologySave::RichText_Link_Proc(QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove)
+        return;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QString link = ui->RTB->anchorAt(mouse->position().toPoint());
+    if (event->type() == QEvent::MouseMove) {
+        ui->RTB->viewport()->setCursor(link.isEmpty() ? Qt::IBeamCursor : Qt::PointingHandCursor);
+        return;
+    }
+    if (mouse->button() != Qt::LeftButton || link.isEmpty())
+        return;
+    if (const QUrl address = Address_To_Open(link); !address.isEmpty())
+        QDesktopServices::openUrl(address);
+}

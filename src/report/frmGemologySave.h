@@ -1,0 +1,39 @@
+#pragma once
+#include "report/report_runs.h"
+
+#include <QDialog>
+
+namespace Ui { class frmGemologySave; }
+
+// Window "Zev Gemology": the coloured report of the reading on display, to save as rich text
+// or to print. It is built afresh every time the window opens; web addresses in it are links.
+class frmGemologySave : public QDialog {
+    Q_OBJECT
+public:
+    // The report of the texts that the display window shows now.
+    explicit frmGemologySave(QWidget* parent = nullptr);
+    // The report of the given texts.
+    explicit frmGemologySave(const ReportTexts& texts, QWidget* parent = nullptr);
+    ~frmGemologySave() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void Build_Report();
+    void Hook_RichText_Links();
+    void Unhook_RichText_Links();
+    // Opens the link under a left-button press on the report; never swallows the press.
+    void RichText_Link_Proc(QEvent* event);
+
+    Ui::frmGemologySave* ui;
+    const QList<TextRun> runs;
+};
