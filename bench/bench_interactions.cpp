@@ -1,5 +1,7 @@
 // From a user's action to the window redrawn, for the interactions a user waits on.
 #include "gemmarium.h"
+#include "gemology/frmGemologyDisplay.h"
+#include "report/frmGemologySave.h"
 #include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
 #include "window_benchmarks.h"
@@ -39,11 +41,10 @@ frmMDI& launcher()
 {
     static frmMDI* window = [] {
         auto* made = new frmMDI;
-        Make_Windows_Ahead(made);
         made->show();
         if (!QTest::qWaitForWindowExposed(made))
             qFatal("the launcher was never shown");
-        Let_Program_Idle();
+        Settle_Program();
         return made;
     }();
     return *window;
@@ -80,7 +81,7 @@ void BM_OpenSubProgram(benchmark::State& state)
             QCoreApplication::processEvents();
             window->repaint();
         }));
-        Let_Program_Idle();
+        Settle_Program();
     }
     Sub_Programs::closeAll();
 }
@@ -92,7 +93,7 @@ void BM_FullReading(benchmark::State& state)
         QWidget* entry = openFromLauncher(2);
         fillEntry(entry);
         auto* get = child<QAbstractButton>(entry, "cmdRashi");
-        Let_Program_Idle();
+        Settle_Program();
         state.SetIterationTime(timed(nullptr, [&] {
             get->click();
             QCoreApplication::processEvents();
@@ -112,7 +113,7 @@ void BM_OpenReportWindow(benchmark::State& state)
         QWidget* report = nullptr;
         state.SetIterationTime(timed(nullptr, [&] {
             // As Print opens it: modal, a window of its own.
-            report = Sub_Programs::obtain(SubWindow::Report);
+            report = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display))->makeReport();
             report->setWindowModality(Qt::ApplicationModal);
             report->show();
             QCoreApplication::processEvents();
@@ -141,7 +142,7 @@ void BM_BackFromDisplay(benchmark::State& state)
     for (auto _ : state) {
         QWidget* display = showReading();
         auto* back = child<QAbstractButton>(display, "cmdBqck");
-        Let_Program_Idle();
+        Settle_Program();
         state.SetIterationTime(timed(nullptr, [&] {
             back->click();
             QCoreApplication::processEvents();

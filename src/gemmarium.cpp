@@ -4,9 +4,7 @@
 #include "donation/frmDonate.h"
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
-#include "report/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
-#include "shell/frmMDI.h"
 #include "shell/widgets/deferred_icons_style.h"
 #include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
@@ -23,7 +21,6 @@ void Register_Windows()
     Sub_Programs::setFactory(SubWindow::Healing, [] { return new frmCrystalHealingMain; });
     Sub_Programs::setFactory(SubWindow::Entry, [] { return new frmGemologyMain; });
     Sub_Programs::setFactory(SubWindow::Display, [] { return new frmGemologyDisplay; });
-    Sub_Programs::setFactory(SubWindow::Report, [] { return new frmGemologySave; });
     Sub_Programs::setFactory(SubWindow::Donation, [] { return new frmDonate; });
 }
 
@@ -36,19 +33,12 @@ void Set_Program_Identity()
     QApplication::setWindowIcon(Drawing_Icon("app/icon"));
 }
 
-void Make_Windows_Ahead(QWidget* launcher)
-{
-    Sub_Programs::makeAhead({SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display}, launcher);
-}
-
 int Run_Program()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     Register_Windows();
     SingleInstance instance;
-    QWidget* launcher = Start_Program(instance);
-    if (!launcher)
+    if (!Start_Program(instance))
         return 0;
-    Make_Windows_Ahead(launcher);
     return QApplication::exec();
 }

@@ -4,12 +4,6 @@
 // Called once before the launcher opens.
 void Register_Windows();
 
-class QWidget;
-
-// Has the sub-programs' first windows and the reading's window made while the program is idle,
-// from the launcher's first frame on, so that opening one only shows it.
-void Make_Windows_Ahead(QWidget* launcher);
-
 // Names the program for the settings store and the desktop, and gives every window its icon.
 void Set_Program_Identity();
 

@@ -1,6 +1,7 @@
 #include "gemology/frmGemologyDisplay.h"
 
 #include "gemology/gemology_pictures.h"
+#include "report/frmGemologySave.h"
 #include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
@@ -11,7 +12,8 @@
 #include "ui_frmGemologySunSignTab.h"
 
 #include <QCloseEvent>
-#include <QDialog>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -41,46 +43,44 @@ void showPicture(PictureBox* box, const PictureCatalogue& catalogue, const std::
         box->showPicture(catalogue, *position);
 }
 
-template <typename Field>
-void keepWritten(std::optional<Field>& kept, const std::optional<Field>& written)
+// What the value labels and description boxes show before a reading has written them.
+GemologyReading placeholders()
 {
-    if (written)
-        kept = written;
+    GemologyReading shown;
+    shown.sunSign = "YourSunSign";
+    shown.sunStone = "LuckyStone";
+    shown.sunText = "";
+    shown.moonSign = "MoonSign";
+    shown.moonStone = "LuckyStone";
+    shown.moonText = "";
+    shown.birthStone = "LuckyStone";
+    shown.birthStoneText = "";
+    return shown;
 }
 
-void keepSunSign(GemologyReading& kept, const GemologyReading& written)
+QString text(const std::optional<std::string>& field)
 {
-    keepWritten(kept.sunSign, written.sunSign);
-    keepWritten(kept.sunStone, written.sunStone);
-    keepWritten(kept.sunSignPicture, written.sunSignPicture);
-    keepWritten(kept.sunStonePicture, written.sunStonePicture);
-    keepWritten(kept.sunText, written.sunText);
-    keepWritten(kept.sunSignNote, written.sunSignNote);
+    return QString::fromStdString(field.value_or(std::string()));
 }
 
-void keepMoonSign(GemologyReading& kept, const GemologyReading& written)
+// A note is shown, and repeated in the report, exactly when the reading has a text for it.
+void addNote(QStringList& notes, const std::optional<std::string>& note)
 {
-    keepWritten(kept.moonSign, written.moonSign);
-    keepWritten(kept.moonStone, written.moonStone);
-    keepWritten(kept.moonSignPicture, written.moonSignPicture);
-    keepWritten(kept.moonStonePicture, written.moonStonePicture);
-    keepWritten(kept.moonText, written.moonText);
-    keepWritten(kept.moonPosition, written.moonPosition);
-    keepWritten(kept.moonSignMoment, written.moonSignMoment);
-    keepWritten(kept.moonSignNote, written.moonSignNote);
+    if (note && !note->empty())
+        notes.append(QString::fromStdString(*note));
 }
 
 }  // namespace
 
 frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::frmGemologyDisplay)
+    : QMainWindow(parent), ui(new Ui::frmGemologyDisplay), reading(placeholders())
 {
     ui->setupUi(this);
-    sunTab = new DeferredPage(QStringLiteral("tabSunSign"), [this](DeferredPage* page) { buildSunSignTab(page); });
-    ui->SSTab1->addTab(sunTab, QStringLiteral("Gems And SunSign"));
-    moonTab = new DeferredPage(QStringLiteral("tabMoonSign"), [this](DeferredPage* page) { buildMoonSignTab(page); });
-    ui->SSTab1->addTab(moonTab, QStringLiteral("Gems And MoonSign"));
-    Scroll_Body(centralWidget());
+    ui->SSTab1->addTab(new DeferredPage(QStringLiteral("tabSunSign"), [this](DeferredPage* page) { buildSunSignTab(page); }),
+                       QStringLiteral("Gems And SunSign"));
+    ui->SSTab1->addTab(new DeferredPage(QStringLiteral("tabMoonSign"), [this](DeferredPage* page) { buildMoonSignTab(page); }),
+                       QStringLiteral("Gems And MoonSign"));
+    body = Scroll_Body(centralWidget());
     ClipboardGuard::protect(ui->txtBirthStoneAbout);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologyDisplay::cmdPrint_Click);
     connect(ui->mnuPrint, &QAction::triggered, this, &frmGemologyDisplay::mnuPrint_Click);
@@ -103,9 +103,7 @@ void frmGemologyDisplay::buildSunSignTab(DeferredPage* page)
     sunUi = new Ui::GemologySunSignTab;
     sunUi->setupUi(page);
     ClipboardGuard::protect(sunUi->txtSunSignAbout);
-    GemologyReading kept;
-    keepSunSign(kept, unbuiltFields);
-    showSunSign(kept);
+    showSunSign();
 }
 
 void frmGemologyDisplay::buildMoonSignTab(DeferredPage* page)
@@ -113,17 +111,18 @@ void frmGemologyDisplay::buildMoonSignTab(DeferredPage* page)
     moonUi = new Ui::GemologyMoonSignTab;
     moonUi->setupUi(page);
     ClipboardGuard::protect(moonUi->txtMoonSignAbout);
-    GemologyReading kept;
-    keepMoonSign(kept, unbuiltFields);
-    showMoonSign(kept);
+    showMoonSign();
 }
 
-void frmGemologyDisplay::showSunSign(const GemologyReading& reading)
+void frmGemologyDisplay::showBirthStone()
 {
-    if (!sunUi) {
-        keepSunSign(unbuiltFields, reading);
-        return;
-    }
+    showText(ui->lblBirthStoneAvoidStone, reading.birthStone);
+    showText(ui->txtBirthStoneAbout, reading.birthStoneText);
+    showPicture(ui->picBirthStone, ImgBirthStone, reading.birthStonePicture);
+}
+
+void frmGemologyDisplay::showSunSign()
+{
     showText(sunUi->lblSunSignYourSunSign, reading.sunSign);
     showText(sunUi->lblSunSignLuckyStone, reading.sunStone);
     showPicture(sunUi->picSunSign, ImglistSunSign, reading.sunSignPicture);
@@ -132,12 +131,8 @@ void frmGemologyDisplay::showSunSign(const GemologyReading& reading)
     showNote(sunUi->lblSunSignNote, reading.sunSignNote);
 }
 
-void frmGemologyDisplay::showMoonSign(const GemologyReading& reading)
+void frmGemologyDisplay::showMoonSign()
 {
-    if (!moonUi) {
-        keepMoonSign(unbuiltFields, reading);
-        return;
-    }
     showText(moonUi->lblMoonSignYourMoonSign, reading.moonSign);
     showText(moonUi->lblMoonSignLuckyStone, reading.moonStone);
     showPicture(moonUi->picMoonSign, imgListMoonSign, reading.moonSignPicture);
@@ -148,62 +143,41 @@ void frmGemologyDisplay::showMoonSign(const GemologyReading& reading)
     showNote(moonUi->lblMoonSignNote, reading.moonSignNote);
 }
 
-void frmGemologyDisplay::showReading(const GemologyReading& reading)
+void frmGemologyDisplay::showReading(const GemologyReading& written)
 {
-    showSunSign(reading);
-    showMoonSign(reading);
-
-    showText(ui->lblBirthStoneAvoidStone, reading.birthStone);
-    showText(ui->txtBirthStoneAbout, reading.birthStoneText);
-    showPicture(ui->picBirthStone, ImgBirthStone, reading.birthStonePicture);
+    Write_Over(reading, written);
+    showBirthStone();
+    if (sunUi)
+        showSunSign();
+    if (moonUi)
+        showMoonSign();
+    ui->SSTab1->setCurrentIndex(0);
+    body->verticalScrollBar()->setValue(0);
+    body->horizontalScrollBar()->setValue(0);
 }
 
-// The report repeats the texts as the tabs show them. A tab not made yet will show the texts kept
-// for it, so the report takes those and the tab is not made for it, unless a text is missing and
-// the tab would show its own.
 ReportTexts frmGemologyDisplay::reportTexts() const
 {
-    const GemologyReading& kept = unbuiltFields;
-    if (!sunUi && !(kept.sunSign && kept.sunStone && kept.sunText))
-        sunTab->build();
-    if (!moonUi && !(kept.moonSign && kept.moonStone && kept.moonText))
-        moonTab->build();
     ReportTexts texts;
-    texts.birthStone = ui->lblBirthStoneAvoidStone->text();
-    texts.birthStoneText = ui->txtBirthStoneAbout->toPlainText();
-    const auto keptNote = [&texts](const std::optional<std::string>& note) {
-        if (note && !note->empty())
-            texts.notes.append(QString::fromStdString(*note));
-    };
-    const auto shownNote = [&texts](const QLabel* note) {
-        if (!note->isHidden())
-            texts.notes.append(note->text());
-    };
-    if (sunUi) {
-        texts.sunSign = sunUi->lblSunSignYourSunSign->text();
-        texts.sunStone = sunUi->lblSunSignLuckyStone->text();
-        texts.sunText = sunUi->txtSunSignAbout->toPlainText();
-        shownNote(sunUi->lblSunSignNote);
-    } else {
-        texts.sunSign = QString::fromStdString(*kept.sunSign);
-        texts.sunStone = QString::fromStdString(*kept.sunStone);
-        texts.sunText = QString::fromStdString(*kept.sunText);
-        keptNote(kept.sunSignNote);
-    }
-    if (moonUi) {
-        texts.moonSign = moonUi->lblMoonSignYourMoonSign->text();
-        texts.moonStone = moonUi->lblMoonSignLuckyStone->text();
-        texts.moonText = moonUi->txtMoonSignAbout->toPlainText();
-        shownNote(moonUi->lblMoonSignMoment);
-        shownNote(moonUi->lblMoonSignNote);
-    } else {
-        texts.moonSign = QString::fromStdString(*kept.moonSign);
-        texts.moonStone = QString::fromStdString(*kept.moonStone);
-        texts.moonText = QString::fromStdString(*kept.moonText);
-        keptNote(kept.moonSignMoment);
-        keptNote(kept.moonSignNote);
-    }
+    texts.birthStone = text(reading.birthStone);
+    texts.birthStoneText = text(reading.birthStoneText);
+    texts.sunSign = text(reading.sunSign);
+    texts.sunStone = text(reading.sunStone);
+    texts.sunText = text(reading.sunText);
+    texts.moonSign = text(reading.moonSign);
+    texts.moonStone = text(reading.moonStone);
+    texts.moonText = text(reading.moonText);
+    addNote(texts.notes, reading.sunSignNote);
+    addNote(texts.notes, reading.moonSignMoment);
+    addNote(texts.notes, reading.moonSignNote);
     return texts;
+}
+
+frmGemologySave* frmGemologyDisplay::makeReport() const
+{
+    auto* report = new frmGemologySave(reportTexts());
+    Sub_Programs::manage(SubWindow::Report, report);
+    return report;
 }
 
 void frmGemologyDisplay::Form_Load()
@@ -224,8 +198,7 @@ void frmGemologyDisplay::closeEvent(QCloseEvent* event)
 
 void frmGemologyDisplay::cmdPrint_Click()
 {
-    if (auto* report = qobject_cast<QDialog*>(Sub_Programs::obtain(SubWindow::Report)))
-        report->exec();
+    makeReport()->exec();
 }
 
 void frmGemologyDisplay::mnuPrint_Click()

@@ -10,23 +10,29 @@ class GemologySunSignTab;
 class GemologyMoonSignTab;
 }
 class DeferredPage;
+class QScrollArea;
+class frmGemologySave;
 
 // Window "Zev Gemology": one finished reading on three tabs (birth stone, sun sign, moon sign).
-// Its controls are the reading's only store; the report window reads its texts from here. The
-// sun and moon tabs are made when first shown; until then they keep what they will show.
+// It holds the reading it shows; the tabs (the sun and moon tabs made when first shown) and the
+// report window are made from it. Back hides it, and the next reading is shown in it again.
 class frmGemologyDisplay : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmGemologyDisplay(QWidget* parent = nullptr);
     ~frmGemologyDisplay() override;
 
-    // Writes the reading's fields into the window's controls; a field the reading did not
-    // write keeps what the control showed before.
-    void showReading(const GemologyReading& reading);
+    // Shows a reading on the first tab, scrolled to the top; a field the reading did not write
+    // keeps what the window showed before.
+    void showReading(const GemologyReading& written);
 
-    // The eight texts the report repeats and the notes shown beside them, as the controls show
+    // The eight texts the report repeats and the notes shown beside them, as the window shows
     // them now.
     ReportTexts reportTexts() const;
+
+    // The report window of the reading shown, made now and known to the launcher as the report
+    // until it closes; not yet shown. Print shows it modally.
+    frmGemologySave* makeReport() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,14 +50,14 @@ private:
 
     void buildSunSignTab(DeferredPage* page);
     void buildMoonSignTab(DeferredPage* page);
-    void showSunSign(const GemologyReading& reading);
-    void showMoonSign(const GemologyReading& reading);
+    void showBirthStone();
+    void showSunSign();
+    void showMoonSign();
 
     Ui::frmGemologyDisplay* ui;
     Ui::GemologySunSignTab* sunUi = nullptr;
     Ui::GemologyMoonSignTab* moonUi = nullptr;
-    DeferredPage* sunTab;
-    DeferredPage* moonTab;
-    // The readings' fields for a tab not built yet, the latest written of each.
-    GemologyReading unbuiltFields;
+    QScrollArea* body;
+    // The reading shown: the placeholders, then every field a reading wrote, the latest of each.
+    GemologyReading reading;
 };

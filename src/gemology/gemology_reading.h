@@ -28,3 +28,7 @@ struct GemologyReading {
     std::optional<std::string> moonSignMoment;  // the zone and Universal Time the reading used
     std::optional<std::string> moonSignNote;    // the Moon's change of sign near the birth moment
 };
+
+// Writes the fields a reading wrote over the reading shown; a field it did not write keeps the
+// value shown before.
+void Write_Over(GemologyReading& shown, const GemologyReading& written);

@@ -1,6 +1,5 @@
 #include "report/frmGemologySave.h"
 
-#include "gemology/frmGemologyDisplay.h"
 #include "report/report_file.h"
 #include "report/report_links.h"
 #include "report/rtf_writer.h"
@@ -25,12 +24,6 @@ namespace {
 
 const RtfFont Report_Font{QStringLiteral("Verdana"), 9.75};
 const QColor Link_Colour(0, 0, 238);
-
-ReportTexts displayedTexts()
-{
-    auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::instance(SubWindow::Display));
-    return display ? display->reportTexts() : ReportTexts{};
-}
 
 QFont boxFont()
 {
@@ -74,8 +67,6 @@ void insertRun(QTextCursor& cursor, const TextRun& run)
 
 }  // namespace
 
-frmGemologySave::frmGemologySave(QWidget* parent) : frmGemologySave(displayedTexts(), parent) {}
-
 frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
     : QDialog(parent), ui(new Ui::frmGemologySave), runs(Build_Report_Runs(texts))
 {
@@ -110,10 +101,17 @@ void frmGemologySave::Form_Unload()
     Unhook_RichText_Links();
 }
 
+void frmGemologySave::done(int result)
+{
+    setResult(result);
+    close();
+}
+
 void frmGemologySave::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
-    QDialog::closeEvent(event);
+    QDialog::done(result());
+    event->accept();
 }
 
 // The report box scrolls to its insertion point, the end, when it is first shown; the reader

@@ -5,16 +5,19 @@
 
 namespace Ui { class frmGemologySave; }
 
-// Window "Zev Gemology": the coloured report of the reading on display, to save as rich text
-// or to print. It is built afresh every time the window opens; web addresses in it are links.
+// Window "Zev Gemology": the coloured report of a reading, to save as rich text or to print.
+// The display window makes a new one, with its reading, every time the report is asked for;
+// web addresses in it are links.
 class frmGemologySave : public QDialog {
     Q_OBJECT
 public:
-    // The report of the texts that the display window shows now.
-    explicit frmGemologySave(QWidget* parent = nullptr);
     // The report of the given texts.
     explicit frmGemologySave(const ReportTexts& texts, QWidget* parent = nullptr);
     ~frmGemologySave() override;
+
+    // Escape, the close box and the launcher all end the window the same way: through its close
+    // event, which unhooks the links and ends a modal run.
+    void done(int result) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

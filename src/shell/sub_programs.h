@@ -1,7 +1,6 @@
 #pragma once
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
 
 // The windows that the launcher manages; each exists at most once. The donation window is no
 // sub-program: it stays open beside whichever sub-program is open.
@@ -11,29 +10,20 @@ namespace Sub_Programs {
 
 using Factory = std::function<QWidget*()>;
 
-// Says how a window is made (set once at start-up, see gemmarium.cpp).
+// Says how a window is made (set once at start-up, see gemmarium.cpp). The report window has
+// none: the display window makes it with its reading and hands it over through manage().
 void setFactory(SubWindow kind, Factory factory);
 
-// The window of that kind that is open or hidden, or nullptr. A window counts as gone as soon
-// as it is closed (every managed window is deleted on close, or soon after while windows are
-// made ahead).
+// The window of that kind that is open or hidden, or nullptr. A window is made when it is asked
+// for and deleted when it closes; it counts as gone from the moment its close is accepted.
 QWidget* instance(SubWindow kind);
 
-// The existing window of that kind, or a new one (not yet shown): the one made ahead if there
-// is one, else one made by its factory now.
+// The existing window of that kind, or a new one made by its factory now (not yet shown).
 QWidget* obtain(SubWindow kind);
 
-// Keeps one window of each of these kinds made ahead and hidden, so that opening one only has
-// to show it. Each is made exactly as obtain() would make it, fresh, while the program is idle:
-// on the event loop's turns after `first` (and later every window obtain() hands out) has
-// painted its first frame, one window a turn. A spare is kept while a window of its kind is
-// open too: the launcher replaces an open sub-program with a fresh one. From then on, a closed
-// window is deleted when the program is idle too.
-void makeAhead(std::initializer_list<SubWindow> kinds, QWidget* first);
-
-// Whether a kind kept made ahead has no window made ahead yet, or a closed window waits to be
-// deleted.
-bool idleWorkPending();
+// Takes charge of a window its opener made: it becomes the window of that kind, is deleted when
+// it closes and forgotten then.
+void manage(SubWindow kind, QWidget* window);
 
 // Closes the open sub-program windows in the launcher's order: divination, healing,
 // display, entry, report, and the display once more.

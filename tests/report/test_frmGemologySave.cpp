@@ -160,7 +160,7 @@ void TestFrmGemologySave::januaryReportBeginsWithTheBirthStone()
     prompts.savePaths = {path};
     auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display));
     display->showReading(January_Reading());
-    frmGemologySave report;
+    frmGemologySave report(display->reportTexts());
 
     pressButton(report, "cmdSave");
 

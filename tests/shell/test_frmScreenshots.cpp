@@ -1,4 +1,6 @@
 #include "gemmarium.h"
+#include "gemology/frmGemologyDisplay.h"
+#include "report/frmGemologySave.h"
 #include "shell/frmAbout.h"
 #include "birthplace/place_atlas.h"
 #include "shell/frmMDI.h"
@@ -101,7 +103,7 @@ private slots:
             tabs->setCurrentIndex(tab);
             snap(display, QStringLiteral("gemology-display-%1").arg(tab));
         }
-        QWidget* report = Sub_Programs::obtain(SubWindow::Report);
+        QWidget* report = qobject_cast<frmGemologyDisplay*>(display)->makeReport();
         report->show();
         snap(report, QStringLiteral("gemology-report"));
         report->close();

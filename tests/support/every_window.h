@@ -1,5 +1,7 @@
 #pragma once
 #include "gemmarium.h"
+#include "gemology/frmGemologyDisplay.h"
+#include "report/frmGemologySave.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
@@ -67,8 +69,9 @@ inline void Visit_Every_Window(const ViewVisitor& visit)
     for (const char* field : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"})
         Find_Control<QLineEdit>(entry, QString::fromLatin1(field))->setText(QStringLiteral("0"));
     press(entry, "cmdRashi");
-    open(Sub_Programs::instance(SubWindow::Display), QStringLiteral("gemology display"), true);
-    open(Sub_Programs::obtain(SubWindow::Report), QStringLiteral("gemology report"), true);
+    QWidget* display = Sub_Programs::instance(SubWindow::Display);
+    open(display, QStringLiteral("gemology display"), true);
+    open(qobject_cast<frmGemologyDisplay*>(display)->makeReport(), QStringLiteral("gemology report"), true);
     press(&launcher, "cmdMDIDonate");
     open(Sub_Programs::instance(SubWindow::Donation), QStringLiteral("donation"), false);
     frmAbout about(&launcher);

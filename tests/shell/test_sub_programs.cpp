@@ -1,0 +1,145 @@
+#include "shell/sub_programs.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QWindow>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// A window that may refuse to close, as a window asking "discard your changes?" would.
+class Window : public QWidget {
+public:
+    bool refuses = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override { event->setAccepted(!refuses); }
+};
+
+using Closing = std::function<void(QWidget*)>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Closing)
+
+// One lifetime for every managed window: made when asked for, known until its close goes
+// through, deleted then.
+class TestSubPrograms : public QObject {
+    Q_OBJECT
+
+    QList<QPointer<Window>> made;
+
+private slots:
+    void initTestCase()
+    {
+        Sub_Programs::setFactory(SubWindow::Healing, [this] {
+            made << new Window;
+            return made.last().data();
+        });
+    }
+
+    void cleanup()
+    {
+        for (const QPointer<Window>& window : made) {
+            if (window)
+                window->refuses = false;
+        }
+        Sub_Programs::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        made.clear();
+    }
+
+    void nothingIsMadeBeforeItIsAskedFor()
+    {
+        QCoreApplication::processEvents();
+        QTest::qWait(100);
+        QVERIFY(made.isEmpty());
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), nullptr);
+
+        QWidget* window = Sub_Programs::obtain(SubWindow::Healing);
+        QCOMPARE(made.size(), 1);
+        QCOMPARE(window, made.first().data());
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Healing), window);
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), window);
+        QCOMPARE(made.size(), 1);
+    }
+
+    void aClosedWindowIsForgottenAtOnceAndDeleted_data()
+    {
+        QTest::addColumn<Closing>("closing");
+        QTest::addColumn<bool>("shown");
+
+        QTest::newRow("close(), shown") << Closing([](QWidget* window) { window->close(); }) << true;
+        QTest::newRow("close(), hidden") << Closing([](QWidget* window) { window->close(); }) << false;
+        QTest::newRow("close box") << Closing([](QWidget* window) { window->windowHandle()->close(); }) << true;
+        QTest::newRow("closeAll()") << Closing([](QWidget*) { Sub_Programs::closeAll(); }) << true;
+    }
+
+    void aClosedWindowIsForgottenAtOnceAndDeleted()
+    {
+        QFETCH(Closing, closing);
+        QFETCH(bool, shown);
+        QWidget* window = Sub_Programs::obtain(SubWindow::Healing);
+        window->setVisible(shown);
+
+        closing(window);
+
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!made.first());
+        QWidget* next = Sub_Programs::obtain(SubWindow::Healing);
+        QCOMPARE(made.size(), 2);
+        QCOMPARE(next, made.last().data());
+    }
+
+    void aWindowThatRefusesToCloseStaysKnown_data()
+    {
+        aClosedWindowIsForgottenAtOnceAndDeleted_data();
+    }
+
+    void aWindowThatRefusesToCloseStaysKnown()
+    {
+        QFETCH(Closing, closing);
+        QFETCH(bool, shown);
+        QWidget* window = Sub_Programs::obtain(SubWindow::Healing);
+        window->setVisible(shown);
+        made.first()->refuses = true;
+
+        closing(window);
+
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(made.first());
+        QCOMPARE(window->isVisible(), shown);
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), window);
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Healing), window);
+    }
+
+    void aWindowItsOpenerMadeIsManagedTheSameWay()
+    {
+        QPointer<Window> report = new Window;
+        Sub_Programs::manage(SubWindow::Report, report);
+        QCOMPARE(Sub_Programs::instance(SubWindow::Report), report.data());
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Report), report.data());
+
+        report->refuses = true;
+        Sub_Programs::closeAll();
+        QCOMPARE(Sub_Programs::instance(SubWindow::Report), report.data());
+        report->refuses = false;
+        report->close();
+        QCOMPARE(Sub_Programs::instance(SubWindow::Report), nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!report);
+        QCOMPARE(Sub_Programs::obtain(SubWindow::Report), nullptr);  // no factory: only its opener makes one
+    }
+
+    void aWindowDeletedWithoutClosingIsForgotten()
+    {
+        delete Sub_Programs::obtain(SubWindow::Healing);
+        QCOMPARE(Sub_Programs::instance(SubWindow::Healing), nullptr);
+    }
+};
+
+QTEST_MAIN(TestSubPrograms)
+#include "test_sub_programs.moc"
