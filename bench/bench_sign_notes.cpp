@@ -1,6 +1,5 @@
 #include "gemology/sign_notes.h"
 #include "gemology/time_accuracy.h"
-#include "birthplace/zone_table.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -41,7 +40,7 @@ void BM_Write_Sign_Notes(benchmark::State& state)
     std::size_t next = 0;
     for (auto _ : state) {
         const BirthData& birth = births[next];
-        Write_Sign_Notes(birth, *Zone_Calculation(birth.zoneIndex), reading);
+        Write_Sign_Notes(birth, reading);
         benchmark::DoNotOptimize(reading.moonSignNote);
         next = (next + 1) % births.size();
     }
