@@ -3,11 +3,10 @@
 #include "astro/time_scales.h"
 #include "gemology/month_stones.h"
 #include "gemology/moon_sign.h"
-#include "gemology/moon_stones.h"
+#include "gemology/sign_stones.h"
 #include "gemology/sign_notes.h"
 #include "birthplace/place_zone_text.h"
 #include "gemology/sun_sign.h"
-#include "gemology/sun_stones.h"
 
 GemologyReading Make_Gemology_Reading(const BirthData& birth)
 {

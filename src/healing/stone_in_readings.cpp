@@ -4,8 +4,7 @@
 #include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
 #include "gemology/month_stones.h"
-#include "gemology/moon_stones.h"
-#include "gemology/sun_stones.h"
+#include "gemology/sign_stones.h"
 #include "healing/gemology_stone_names.h"
 #include "text/month_names.h"
 

@@ -1,7 +1,7 @@
 #include "astro/position_text.h"
 #include "astro/time_scales.h"
 #include "gemology/moon_sign.h"
-#include "gemology/moon_stones.h"
+#include "gemology/sign_stones.h"
 #include "gemology/reading_sequence.h"
 #include "shell/table_text.h"
 
