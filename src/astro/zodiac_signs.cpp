@@ -31,3 +31,12 @@ std::string_view Zodiac_Sign_Name(int sign)
     const int count = static_cast<int>(Zodiac_Signs.size());
     return Zodiac_Signs[static_cast<std::size_t>((sign % count + count) % count)].name;
 }
+
+std::optional<int> Zodiac_Sign_Named(std::string_view name)
+{
+    for (std::size_t k = 0; k < Zodiac_Signs.size(); ++k) {
+        if (Zodiac_Signs[k].name == name)
+            return static_cast<int>(k);
+    }
+    return std::nullopt;
+}

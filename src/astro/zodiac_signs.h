@@ -35,3 +35,7 @@ std::optional<ZodiacSign> Sign_Of_Row(std::string_view rowText);
 
 // The name of sign k counted round the circle from Aries: 12 is Aries again, -1 is Pisces.
 std::string_view Zodiac_Sign_Name(int sign);
+
+// The index (0 Aries … 11 Pisces) of the sign with this full name, compared exactly; none for
+// a name that is not one of the twelve.
+std::optional<int> Zodiac_Sign_Named(std::string_view name);

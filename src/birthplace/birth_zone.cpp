@@ -2,22 +2,17 @@
 
 #include "birthplace/zone_table.h"
 #include "shell/table_text.h"
+#include "text/calendar_text.h"
 
 #include <QTimeZone>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
 constexpr qint64 Day_Seconds = 24 * 3600;
 // No zone is further than this from Greenwich, so a day either side holds every candidate.
 constexpr qint64 Search_Margin = Day_Seconds + 3600;
-
-int Rounded_Minutes(int seconds)
-{
-    const int size = (std::abs(seconds) + 30) / 60;
-    return seconds < 0 ? -size : size;
-}
 
 // The abbreviation of the zone's standard time nearest before the moment, else after it.
 QString Standard_Abbreviation(const QTimeZone& zone, const QTimeZone::OffsetData& at)
@@ -156,13 +151,13 @@ ZoneChoice Zone_Choice(const ZoneClock& clock, int longitudeMinutes)
     choice.localMeanTime = clock.localMeanTime;
     // Four seconds of time for each minute of arc.
     const int offsetSeconds = clock.localMeanTime ? longitudeMinutes * 4 : clock.offsetSeconds;
-    choice.offsetMinutes = Rounded_Minutes(offsetSeconds);
+    choice.offsetMinutes = Nearest_Minute(offsetSeconds / 60.0);
     choice.daylightSaving = !clock.localMeanTime && clock.daylightSeconds != 0;
 
     // A local mean time is no zone of the list, even where its minutes match a row's.
     if (clock.localMeanTime)
         return choice;
-    const int standardMinutes = Rounded_Minutes(clock.standardSeconds);
+    const int standardMinutes = Nearest_Minute(clock.standardSeconds / 60.0);
     choice.row = Zone_Row_Named(standardMinutes, clock.standardAbbreviation);
     // The reading moves a row by exactly one hour for daylight saving. A clock that the row and
     // the box cannot give (double summer time) may have a row of its own, with the box clear;

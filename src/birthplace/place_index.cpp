@@ -1,9 +1,10 @@
 #include "birthplace/place_index.h"
 
+#include "text/calendar_text.h"
 #include "text/search_folding.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 
 std::u16string Fold_Place_Text(QStringView text)
 {
@@ -74,11 +75,11 @@ std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const
 
 ArcMinutes Arc_Minutes_Of(double degrees)
 {
-    const long total = std::lround(std::fabs(degrees) * 60.0);
+    const int total = Nearest_Minute(degrees * 60.0);
     ArcMinutes arc;
-    arc.degrees = static_cast<int>(total / 60);
-    arc.minutes = static_cast<int>(total % 60);
-    arc.negative = degrees < 0 && total > 0;
+    arc.degrees = std::abs(total) / 60;
+    arc.minutes = std::abs(total) % 60;
+    arc.negative = total < 0;
     return arc;
 }
 
@@ -99,15 +100,9 @@ QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<int>& fo
         if (plain.count(plain[at]) < 2)
             continue;
         const AtlasPlace& place = index.places()[static_cast<std::size_t>(found[static_cast<std::size_t>(at)])];
-        const ArcMinutes latitude = Arc_Minutes_Of(place.latitude);
-        const ArcMinutes longitude = Arc_Minutes_Of(place.longitude);
-        texts[at] += QStringLiteral(" (%1°%2′ %3, %4°%5′ %6)")
-                         .arg(latitude.degrees)
-                         .arg(latitude.minutes, 2, 10, QLatin1Char('0'))
-                         .arg(QChar(latitude.negative ? u'S' : u'N'))
-                         .arg(longitude.degrees)
-                         .arg(longitude.minutes, 2, 10, QLatin1Char('0'))
-                         .arg(QChar(longitude.negative ? u'W' : u'E'));
+        texts[at] += QStringLiteral(" (%1, %2)")
+                         .arg(Degrees_Minutes_Text(Arc_Minutes_Of(place.latitude).signedMinutes(), u'N', u'S'),
+                              Degrees_Minutes_Text(Arc_Minutes_Of(place.longitude).signedMinutes(), u'E', u'W'));
     }
     return texts;
 }

@@ -1,23 +1,12 @@
 #include "birthplace/place_zone_text.h"
 
-#include "text/month_names.h"
+#include "text/calendar_text.h"
 #include "birthplace/zone_table.h"
 #include "shell/table_text.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-QString Date_Text(QDate date)
-{
-    return QStringLiteral("%1 %2 %3").arg(date.day()).arg(To_QString(Month_Names[date.month() - 1])).arg(date.year());
-}
-
-QString Clock_Text(QTime time)
-{
-    return time.toString(QStringLiteral("HH:mm"));
-}
 
 QString Moment_Heading(const PlaceMoment& moment)
 {
@@ -29,20 +18,12 @@ QString Row_Text(int row)
     return To_QString(Zone_List_Texts().at(static_cast<std::size_t>(row)));
 }
 
-QString Longitude_Text(int longitudeMinutes)
-{
-    const int size = std::abs(longitudeMinutes);
-    return QStringLiteral("%1°%2′ %3")
-        .arg(size / 60)
-        .arg(size % 60, 2, 10, QLatin1Char('0'))
-        .arg(QChar(longitudeMinutes < 0 ? u'W' : u'E'));
-}
-
 QString Once_Text(const PlaceMoment& moment, const ZoneClock& clock)
 {
     const ZoneChoice choice = Zone_Choice(clock, moment.longitudeMinutes);
-    QString name = choice.localMeanTime ? QStringLiteral("local mean time at ") + Longitude_Text(moment.longitudeMinutes)
-                                        : Zone_Clock_Name(clock);
+    QString name = choice.localMeanTime
+                       ? QStringLiteral("local mean time at ") + Degrees_Minutes_Text(moment.longitudeMinutes, u'E', u'W')
+                       : Zone_Clock_Name(clock);
     if (!name.isEmpty())
         name += QStringLiteral(", ");
     QString text = QStringLiteral("%1: %2%3").arg(Moment_Heading(moment), name, Utc_Offset_Text(choice.offsetMinutes));
@@ -136,7 +117,7 @@ QString Repeated_Time_Question(const PlaceMoment& moment, const ZoneAtMoment& zo
             name += QStringLiteral(", ");
         return QStringLiteral("%1 (%2%3)")
             .arg(clock.daylightSeconds != 0 ? QStringLiteral("in daylight saving time") : QStringLiteral("in standard time"),
-                 name, Utc_Offset_Text(clock.offsetSeconds / 60));
+                 name, Utc_Offset_Text(Nearest_Minute(clock.offsetSeconds / 60.0)));
     };
     return QStringLiteral("On %1 the clocks in %2 went back %3, so %4 happened twice there: first %5, then %6. "
                           "Which one was the time of birth?")
@@ -154,10 +135,10 @@ QString Repeated_Time_Answer(const ZoneAtMoment& zone, int which)
 QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours)
 {
     const double localHours = born.hour() + born.minute() / 60.0;
-    const int offsetMinutes = static_cast<int>(std::lround((localHours - universalHours) * 60.0));
-    const long universalMinutes = std::lround(universalHours * 60.0);
-    const long day = universalMinutes >= 0 ? universalMinutes / 1440 : -((-universalMinutes + 1439) / 1440);
-    const QTime universal = QTime(0, 0).addSecs(static_cast<int>((universalMinutes - day * 1440) * 60));
+    const int offsetMinutes = Nearest_Minute((localHours - universalHours) * 60.0);
+    const int universalMinutes = Nearest_Minute(universalHours * 60.0);
+    const int day = universalMinutes >= 0 ? universalMinutes / 1440 : -((-universalMinutes + 1439) / 1440);
+    const QTime universal = QTime(0, 0).addSecs((universalMinutes - day * 1440) * 60);
     QString text = QStringLiteral("Born %1 ").arg(Clock_Text(born));
     if (!zoneName.isEmpty())
         text += zoneName + u' ';

@@ -1,29 +1,29 @@
 #pragma once
+#include "healing/healing_pictures.h"
 #include "shell/picture_catalogue.h"
 
-// The divination window's pictures: 1 to 31 the crystals (keys keep the healing numbering,
-// without 20 and 25), 32 the starting picture.
+#include <array>
+#include <cstddef>
+#include <iterator>
+
+// The divination window's pictures: 1 to 31 the crystals, which are the healing stones without
+// 20 (Jasper) and 25 (Goldstone), with the healing stones' pictures and keys; 32 the starting
+// picture.
 namespace Divination_Pictures {
 inline constexpr int Starting_Picture = 32;
 
-inline constexpr PictureEntry Entries[] = {
-    {"01 red jasper", "stones/red-jasper"},   {"02 green aventurine", "stones/green-aventurine"},
-    {"03 sodalite", "stones/sodalite"},       {"04 hematite", "stones/hematite"},
-    {"05 moonstone", "stones/moonstone"},     {"06 tiger eye", "stones/tiger-eye"},
-    {"07 rose quartz", "stones/rose-quartz"}, {"08 carnelian", "stones/carnelian"},
-    {"09 jade", "stones/jade"},               {"10 amethyst", "stones/amethyst"},
-    {"11 bloodstone", "stones/bloodstone"},   {"12 emerald", "stones/emerald"},
-    {"13 ruby", "stones/ruby"},               {"14 sapphire", "stones/sapphire"},
-    {"15 diamond", "stones/diamond"},         {"16 pearl", "stones/pearl"},
-    {"17 coral", "stones/coral"},             {"18 turquoise", "stones/turquoise"},
-    {"19 peridot", "stones/peridot"},         {"21 topaz", "stones/topaz"},
-    {"22 garnet", "stones/garnet"},           {"23 azurite", "stones/azurite"},
-    {"24 cat's eye", "stones/cats-eye"},      {"26 malachite", "stones/malachite"},
-    {"27 quartz", "stones/quartz"},           {"28 selenite", "stones/selenite"},
-    {"29 lapiz lazuli", "stones/lapis-lazuli"}, {"30 celestite", "stones/celestite"},
-    {"31 citrine", "stones/citrine"},         {"32 chrysocolla", "stones/chrysocolla"},
-    {"33 aquamarine", "stones/aquamarine"},   {"main", "divination/main"},
-};
+inline constexpr auto Entries = [] {
+    std::array<PictureEntry, std::size(Healing_Pictures::Entries) - 1> entries{};
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < std::size(Healing_Pictures::Entries); ++at) {
+        const int healingStone = static_cast<int>(at) + 1;
+        if (healingStone != 20 && healingStone != 25)
+            entries[kept++] = Healing_Pictures::Entries[at];
+    }
+    entries[kept] = {"main", "divination/main"};
+    return entries;
+}();
+static_assert(Entries.size() == Starting_Picture);
 }  // namespace Divination_Pictures
 
 inline constexpr PictureCatalogue Divination_IMG{Divination_Pictures::Entries};

@@ -1,5 +1,7 @@
 #include "gemology/birth_check.h"
 
+#include <QDate>
+
 #include <algorithm>
 
 namespace {
@@ -27,12 +29,6 @@ constexpr NumberRule Number_Rules[] = {
 constexpr int Saturated_Number = 1'000'000;
 
 constexpr int February = 2;
-
-// Every year of the entry window's span that divides by 4 is a leap year (2000 is one).
-bool Is_Leap_Year(int year)
-{
-    return year % 4 == 0;
-}
 
 bool Has_Thirty_Days(int month)
 {
@@ -90,7 +86,7 @@ std::optional<EntryProblem> Birth_Entry_Problem(const BirthEntry& entry)
             return Problem(rule.message, ProblemIcon::error, rule.field);
     }
 
-    if (birth.month == February && birth.day > (Is_Leap_Year(birth.year) ? 29 : 28))
+    if (birth.month == February && birth.day > (QDate::isLeapYear(birth.year) ? 29 : 28))
         return Problem("Please Enter Correct Date Or Month!", ProblemIcon::information);
     if (Has_Thirty_Days(birth.month) && birth.day == 31)
         return Problem("Please Enter Correct Date Or Month !", ProblemIcon::information);

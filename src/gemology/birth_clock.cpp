@@ -1,7 +1,7 @@
 #include "gemology/birth_clock.h"
 
 #include "astro/time_scales.h"
-#include "text/month_names.h"
+#include "text/calendar_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,51 +15,10 @@ int Floor_Days(int minute)
     return minute >= 0 ? minute / Minutes_Per_Day : -((-minute + Minutes_Per_Day - 1) / Minutes_Per_Day);
 }
 
-bool Is_Gregorian_Leap_Year(int year)
+// The birth date moved by whole days.
+QDate Date_After(const BirthClock& clock, int days)
 {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int Days_In_Month(int month, int year)
-{
-    constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && Is_Gregorian_Leap_Year(year) ? 29 : lengths[month - 1];
-}
-
-struct CivilDate {
-    int day;
-    int month;
-    int year;
-};
-
-// The birth date moved by whole days; the notes only ever step a day or two away from it.
-CivilDate Date_After(const BirthClock& clock, int days)
-{
-    CivilDate date{clock.day, clock.month, clock.year};
-    for (; days > 0; --days) {
-        if (++date.day > Days_In_Month(date.month, date.year)) {
-            date.day = 1;
-            if (++date.month > 12) {
-                date.month = 1;
-                ++date.year;
-            }
-        }
-    }
-    for (; days < 0; ++days) {
-        if (--date.day < 1) {
-            if (--date.month < 1) {
-                date.month = 12;
-                --date.year;
-            }
-            date.day = Days_In_Month(date.month, date.year);
-        }
-    }
-    return date;
-}
-
-std::string Two_Digits(int value)
-{
-    return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+    return QDate(clock.year, clock.month, clock.day).addDays(days);
 }
 
 }  // namespace
@@ -107,8 +66,7 @@ std::optional<ClockSignChange> Sign_Change_Between(LongitudeOfTime longitude, co
 
 std::string Time_Of_Day_Text(int minute)
 {
-    const int ofDay = minute - Floor_Days(minute) * Minutes_Per_Day;
-    return Two_Digits(ofDay / 60) + ':' + Two_Digits(ofDay % 60);
+    return Clock_Text(QTime(0, 0).addSecs((minute - Floor_Days(minute) * Minutes_Per_Day) * 60)).toStdString();
 }
 
 std::string Clock_Text(const BirthClock& clock, int minute)
@@ -120,7 +78,5 @@ std::string Clock_Text(const BirthClock& clock, int minute)
 
 std::string Date_Text(const BirthClock& clock, int minute)
 {
-    const CivilDate date = Date_After(clock, Floor_Days(minute));
-    return std::to_string(date.day) + ' ' + std::string(Month_Names[static_cast<std::size_t>(date.month - 1)]) + ' '
-           + std::to_string(date.year);
+    return Date_Text(Date_After(clock, Floor_Days(minute))).toStdString();
 }

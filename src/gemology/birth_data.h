@@ -1,5 +1,6 @@
 #pragma once
 #include "gemology/time_accuracy.h"
+#include "birthplace/atlas_zone.h"
 #include "birthplace/zone_table.h"
 
 #include <QString>
@@ -34,10 +35,7 @@ struct BirthData {
     // takes 12:00 of the birth day, whatever the time lists hold.
     TimeAccuracy timeAccuracy = TimeAccuracy::exact;
 
-    // The zone of the birth moment, when the place was chosen from the atlas.
-    bool zoneFromAtlas = false;
-    QString zoneName;  // how the birth time's zone is named in the reading ("CEST"); may be empty
-    // The exact offset east of Greenwich, in minutes, where no row of the zone list gives it;
-    // it then replaces the row and the daylight-saving flag.
-    std::optional<std::int16_t> exactZoneMinutes;
+    // The zone of the birth moment, when the place was chosen from the atlas: the reading then
+    // takes it instead of the zone list's row and the daylight-saving box above.
+    std::optional<AtlasZone> atlasZone;
 };

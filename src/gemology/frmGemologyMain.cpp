@@ -416,8 +416,7 @@ bool frmGemologyMain::takePlaceZone(BirthData& birth)
     if (!moment)
         return true;
     if (zoneByHand) {
-        birth.zoneFromAtlas = true;
-        birth.zoneName = Hand_Zone_Name(birth.zoneIndex, birth.daylightSaving);
+        birth.atlasZone = Atlas_Zone_By_Hand(birth.zoneIndex, birth.daylightSaving);
         return true;
     }
     const ZoneAtMoment zone = Zone_At_Moment(chosenPlace->zoneId, moment->date, moment->time);
@@ -440,16 +439,7 @@ bool frmGemologyMain::takePlaceZone(BirthData& birth)
     case ZoneAtMoment::Kind::once:
         break;
     }
-    const ZoneClock& clock = zone.clocks.at(which);
-    const ZoneChoice choice = Zone_Choice(clock, moment->longitudeMinutes);
-    birth.zoneFromAtlas = true;
-    birth.zoneName = Zone_Clock_Name(clock);
-    if (choice.row) {
-        birth.zoneIndex = static_cast<std::int16_t>(*choice.row);
-        birth.daylightSaving = choice.boxTicked();
-    } else {
-        birth.exactZoneMinutes = static_cast<std::int16_t>(choice.offsetMinutes);
-    }
+    birth.atlasZone = Atlas_Zone_Of(zone.clocks.at(which), moment->longitudeMinutes);
     return true;
 }
 

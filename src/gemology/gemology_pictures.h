@@ -1,6 +1,11 @@
 #pragma once
 #include "shell/picture_catalogue.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <string_view>
+
 // The sign and stone pictures of a gemology reading, addressed by position from 1.
 namespace Gemology_Pictures {
 
@@ -38,6 +43,18 @@ inline constexpr PictureEntry Birth_Stone_Pictures[] = {
 };
 
 }  // namespace Gemology_Pictures
+
+// The position of a sign's picture, whose key is the sign's full name in lower case; 0 for a
+// name that no picture has.
+constexpr int Sign_Picture_Position(std::string_view sign)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t at = 0; at < std::size(Gemology_Pictures::Sign_Pictures); ++at) {
+        if (std::ranges::equal(Gemology_Pictures::Sign_Pictures[at].key, sign, {}, {}, lower))
+            return static_cast<int>(at) + 1;
+    }
+    return 0;
+}
 
 inline constexpr PictureCatalogue ImglistSunSign{Gemology_Pictures::Sign_Pictures};
 inline constexpr PictureCatalogue imgListMoonSign{Gemology_Pictures::Sign_Pictures};

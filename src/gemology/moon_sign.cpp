@@ -2,19 +2,19 @@
 
 #include "astro/moon_position.h"
 #include "astro/zodiac_signs.h"
+#include "birthplace/zone_table.h"
 
 #include <cstdlib>
 
 namespace {
 
-std::int16_t Size_Of(std::int16_t value)
+std::int16_t Size_Of(int value)
 {
     return static_cast<std::int16_t>(std::abs(value));
 }
 
-}  // namespace
-
-ChartInput Moon_Chart_Input(const BirthData& birth, ZoneOffset zone)
+// The date, clock time and longitude of the birth, without a zone.
+ChartInput Birth_Moment(const BirthData& birth)
 {
     ChartInput input;
     input.month = birth.month;
@@ -22,23 +22,44 @@ ChartInput Moon_Chart_Input(const BirthData& birth, ZoneOffset zone)
     input.year = birth.year;
     input.hour = birth.hour;
     input.minute = birth.minute;
-    input.zoneHours = Size_Of(zone.hours);
-    input.zoneMinutes = Size_Of(zone.minutes);
     input.longitudeDegrees = birth.longitudeDegrees;
     input.longitudeMinutes = birth.longitudeMinutes;
     input.east = birth.east;
-    input.daylightSaving = birth.daylightSaving;
-    input.zoneDirection = Zone_Direction(zone);
-    if (birth.exactZoneMinutes) {
-        const int offset = *birth.exactZoneMinutes;
-        input.zoneHours = Size_Of(static_cast<std::int16_t>(offset / 60));
-        input.zoneMinutes = Size_Of(static_cast<std::int16_t>(offset % 60));
-        input.daylightSaving = false;
-        input.zoneDirection = offset > 0   ? ZoneDirection::aheadOfGreenwich
-                              : offset < 0 ? ZoneDirection::behindGreenwich
-                                           : ZoneDirection::unknown;
-    }
     return input;
+}
+
+// A row of the zone list; a position outside the list counts as Greenwich.
+ChartInput In_Zone_Row(ChartInput input, int row, bool daylightSaving)
+{
+    const ZoneOffset zone = Zone_Calculation(row).value_or(ZoneOffset{0, 0});
+    input.zoneHours = Size_Of(zone.hours);
+    input.zoneMinutes = Size_Of(zone.minutes);
+    input.daylightSaving = daylightSaving;
+    input.zoneDirection = Zone_Direction(zone);
+    return input;
+}
+
+ChartInput At_Offset(ChartInput input, int offsetMinutes)
+{
+    input.zoneHours = Size_Of(offsetMinutes / 60);
+    input.zoneMinutes = Size_Of(offsetMinutes % 60);
+    input.daylightSaving = false;
+    input.zoneDirection = offsetMinutes > 0   ? ZoneDirection::aheadOfGreenwich
+                          : offsetMinutes < 0 ? ZoneDirection::behindGreenwich
+                                              : ZoneDirection::unknown;
+    return input;
+}
+
+}  // namespace
+
+ChartInput Moon_Chart_Input(const BirthData& birth)
+{
+    const ChartInput moment = Birth_Moment(birth);
+    if (!birth.atlasZone)
+        return In_Zone_Row(moment, birth.zoneIndex, birth.daylightSaving);
+    const AtlasZone& zone = *birth.atlasZone;
+    return zone.row ? In_Zone_Row(moment, zone.row->position, zone.row->daylightSaving)
+                    : At_Offset(moment, zone.offsetMinutes);
 }
 
 std::string_view Moon_Sign_Of_Row(std::string_view row)
@@ -47,7 +68,7 @@ std::string_view Moon_Sign_Of_Row(std::string_view row)
     return sign ? sign->name : Zodiac_Signs.front().name;
 }
 
-void Gem_Moon_Sign(const BirthData& birth, ZoneOffset zone, GemologyReading& reading)
+void Gem_Moon_Sign(const BirthData& birth, GemologyReading& reading)
 {
-    reading.moonSign = std::string(Moon_Sign_Of_Row(Moon_Position_Row(Moon_Chart_Input(birth, zone))));
+    reading.moonSign = std::string(Moon_Sign_Of_Row(Moon_Position_Row(Moon_Chart_Input(birth))));
 }

@@ -3,7 +3,7 @@
 #include "astro/moon_longitude.h"
 #include "astro/position_text.h"
 #include "astro/zodiac_signs.h"
-#include "gemology/moon_stones.h"
+#include "gemology/sign_stones.h"
 
 namespace {
 

@@ -1,33 +1,23 @@
 #include "gemology/sun_sign.h"
 
+#include "astro/zodiac_signs.h"
+
+#include <QDate>
+
 #include <array>
-#include <string_view>
 
 namespace {
 
-// Each month splits into two signs: the days up to `lastDayOfFirst` belong to the first sign,
-// the rest of the month, up to `lastDayOfSecond`, to the second.
-struct SunSignSplit {
-    int lastDayOfFirst;
-    std::string_view firstSign;
-    int lastDayOfSecond;
-    std::string_view secondSign;
-};
+// The day of each month, from January, on which the Sun's sign of the calendar changes. The
+// days before it belong to the sign the month began in (Capricorn for January), the rest of the
+// month to the next sign.
+constexpr std::array<int, 12> First_Day_Of_Next_Sign{20, 19, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21};
 
-constexpr std::array<SunSignSplit, 12> Sun_Sign_Boundaries{{
-    /* January   */ {19, "Capricorn", 31, "Aquarius"},
-    /* February  */ {18, "Aquarius", 29, "Pisces"},
-    /* March     */ {20, "Pisces", 31, "Aries"},
-    /* April     */ {20, "Aries", 30, "Taurus"},
-    /* May       */ {20, "Taurus", 31, "Gemini"},
-    /* June      */ {20, "Gemini", 30, "Cancer"},
-    /* July      */ {20, "Cancer", 31, "Leo"},
-    /* August    */ {20, "Leo", 31, "Virgo"},
-    /* September */ {20, "Virgo", 30, "Libra"},
-    /* October   */ {20, "Libra", 31, "Scorpio"},
-    /* November  */ {20, "Scorpio", 30, "Sagittarius"},
-    /* December  */ {20, "Sagittarius", 31, "Capricorn"},
-}};
+// The sign each month begins in: January in Capricorn, then one sign a month.
+constexpr int Sign_Of_First_Days(int month)
+{
+    return (month + 8) % 12;
+}
 
 }  // namespace
 
@@ -35,9 +25,9 @@ void Gem_Sun_Sign(const BirthData& birth, GemologyReading& reading)
 {
     if (birth.month < 1 || birth.month > 12)
         return;
-    const SunSignSplit& split = Sun_Sign_Boundaries[static_cast<std::size_t>(birth.month - 1)];
-    if (birth.day <= split.lastDayOfFirst)
-        reading.sunSign = std::string(split.firstSign);
-    else if (birth.day <= split.lastDayOfSecond)
-        reading.sunSign = std::string(split.secondSign);
+    // The longest the month can be: a leap year's.
+    if (birth.day > QDate(2000, birth.month, 1).daysInMonth())
+        return;
+    const bool nextSign = birth.day >= First_Day_Of_Next_Sign[static_cast<std::size_t>(birth.month - 1)];
+    reading.sunSign = std::string(Zodiac_Sign_Name(Sign_Of_First_Days(birth.month) + (nextSign ? 1 : 0)));
 }

@@ -4,19 +4,14 @@
 #include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
 #include "gemology/month_stones.h"
-#include "gemology/moon_stones.h"
-#include "gemology/sun_stones.h"
+#include "gemology/sign_stones.h"
 #include "healing/gemology_stone_names.h"
+#include "text/month_names.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-constexpr std::string_view Month_Names[] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 // Whether the stone a reading shows is (or includes) the healing stone.
 bool Is_Stone(const std::string& shown, std::string_view healingStone)

@@ -1,50 +1,49 @@
 #include "report/report_runs.h"
 
-#include <variant>
+#include <initializer_list>
 
 namespace {
 
-enum Emphasis { Off, On };
-enum Ending { SameLine, BlankLine };
-
 const QString Blank_Line_After = QStringLiteral("\r\n\r\n");
-
-struct RunRow {
-    Emphasis emphasis;
-    RgbColour colour;
-    std::variant<const char*, QString ReportTexts::*> text;  // fixed text or a reading value
-    Ending ending;
-};
 
 using namespace Report_Colours;
 
-const RunRow Report_Table[] = {
-    {On,  Maroon, "Borth Stone",                    BlankLine},
-    {Off, Green,  "Your Lucky Stone is : ",         SameLine},
-    {Off, Red,    &ReportTexts::birthStone,         BlankLine},
-    {Off, Green,  "More About Your Lucky Stone : ", SameLine},
-    {Off, Red,    &ReportTexts::birthStoneText,     BlankLine},
-    {On,  Maroon, "Gems and SunSign",               BlankLine},
-    {Off, Green,  "Your Sun Sign Is : ",            SameLine},
-    {Off, Red,    &ReportTexts::sunSign,            BlankLine},
-    {Off, Green,  "Your Lucky Stone Is : ",         SameLine},
-    {Off, Red,    &ReportTexts::sunStone,           BlankLine},
-    {Off, Green,  "More About Your Lucky Stone : ", SameLine},
-    {Off, Red,    &ReportTexts::sunText,            BlankLine},
-    {On,  Maroon, "Gems and MoonSign",              BlankLine},
-    {Off, Green,  "Your Moon Sign Is : ",           SameLine},
-    {Off, Red,    &ReportTexts::moonSign,           BlankLine},
-    {Off, Green,  "Your Lucky Stone Is : ",         SameLine},
-    {Off, Red,    &ReportTexts::moonStone,          BlankLine},
-    {Off, Green,  "More About Your Lucky Stone : ", SameLine},
-    {Off, Red,    &ReportTexts::moonText,           BlankLine},
+// One line of a section: a label and the reading's value after it on the same line.
+struct LabelledValue {
+    const char* label;
+    QString ReportTexts::*value;
 };
 
-QString Row_Text(const RunRow& row, const ReportTexts& texts)
+// A section of the report: a heading, then its labelled values.
+struct Section {
+    const char* heading;
+    std::initializer_list<LabelledValue> lines;
+};
+
+const Section Report_Sections[] = {
+    {"Borth Stone",
+     {{"Your Lucky Stone is : ", &ReportTexts::birthStone},
+      {"More About Your Lucky Stone : ", &ReportTexts::birthStoneText}}},
+    {"Gems and SunSign",
+     {{"Your Sun Sign Is : ", &ReportTexts::sunSign},
+      {"Your Lucky Stone Is : ", &ReportTexts::sunStone},
+      {"More About Your Lucky Stone : ", &ReportTexts::sunText}}},
+    {"Gems and MoonSign",
+     {{"Your Moon Sign Is : ", &ReportTexts::moonSign},
+      {"Your Lucky Stone Is : ", &ReportTexts::moonStone},
+      {"More About Your Lucky Stone : ", &ReportTexts::moonText}}},
+};
+
+// Headings are bold maroon, labels green and values red; a heading and a value end with a
+// blank line, a label runs on into its value.
+void Append_Heading(QList<TextRun>& runs, const QString& heading)
 {
-    if (const auto* fixed = std::get_if<const char*>(&row.text))
-        return QString::fromLatin1(*fixed);
-    return texts.*std::get<QString ReportTexts::*>(row.text);
+    runs.append({heading + Blank_Line_After, Maroon, true});
+}
+
+void Append_Value(QList<TextRun>& runs, const QString& value)
+{
+    runs.append({value + Blank_Line_After, Red, false});
 }
 
 }  // namespace
@@ -52,16 +51,17 @@ QString Row_Text(const RunRow& row, const ReportTexts& texts)
 QList<TextRun> Build_Report_Runs(const ReportTexts& texts)
 {
     QList<TextRun> runs;
-    for (const RunRow& row : Report_Table) {
-        QString text = Row_Text(row, texts);
-        if (row.ending == BlankLine)
-            text += Blank_Line_After;
-        runs.append({text, row.colour, row.emphasis == On});
+    for (const Section& section : Report_Sections) {
+        Append_Heading(runs, QString::fromLatin1(section.heading));
+        for (const LabelledValue& line : section.lines) {
+            runs.append({QString::fromLatin1(line.label), Green, false});
+            Append_Value(runs, texts.*line.value);
+        }
     }
     if (!texts.notes.isEmpty()) {
-        runs.append({QStringLiteral("Notes On Your Reading") + Blank_Line_After, Maroon, true});
+        Append_Heading(runs, QStringLiteral("Notes On Your Reading"));
         for (const QString& note : texts.notes)
-            runs.append({note + Blank_Line_After, Red, false});
+            Append_Value(runs, note);
     }
     return runs;
 }

@@ -24,6 +24,8 @@ private slots:
     void signCoversItsThirtyDegrees();
     void signOfRow_data();
     void signOfRow();
+    void signByItsName_data();
+    void signByItsName();
 };
 
 void TestZodiacSigns::signCoversItsThirtyDegrees_data()
@@ -82,6 +84,26 @@ void TestZodiacSigns::signOfRow()
     QFETCH(QByteArray, row);
     QFETCH(QString, name);
     QCOMPARE(Found_Name(row.toStdString()), name);
+}
+
+void TestZodiacSigns::signByItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");  // -1: no sign
+    QTest::newRow("Aries") << "Aries" << 0;
+    QTest::newRow("Sagittarius") << "Sagittarius" << 8;
+    QTest::newRow("Pisces") << "Pisces" << 11;
+    QTest::newRow("lower case") << "aries" << -1;
+    QTest::newRow("abbreviation") << "Ari" << -1;
+    QTest::newRow("trailing blank") << "Leo " << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void TestZodiacSigns::signByItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QCOMPARE(Zodiac_Sign_Named(name.toStdString()).value_or(-1), index);
 }
 
 QTEST_GUILESS_MAIN(TestZodiacSigns)

@@ -1,12 +1,42 @@
 #include "astro/position_text.h"
 #include "astro/time_scales.h"
 #include "gemology/moon_sign.h"
-#include "gemology/moon_stones.h"
+#include "gemology/sign_stones.h"
+#include "gemology/reading_sequence.h"
 #include "shell/table_text.h"
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(AtlasZone)
+
 namespace {
+
+ZoneClock Clock(int offsetMinutes, int daylightMinutes, const char* abbreviation, const char* standardAbbreviation)
+{
+    ZoneClock clock;
+    clock.offsetSeconds = offsetMinutes * 60;
+    clock.standardSeconds = (offsetMinutes - daylightMinutes) * 60;
+    clock.daylightSeconds = daylightMinutes * 60;
+    clock.abbreviation = QString::fromLatin1(abbreviation);
+    clock.standardAbbreviation = QString::fromLatin1(standardAbbreviation);
+    clock.localMeanTime = clock.abbreviation == QLatin1String("LMT");
+    return clock;
+}
+
+// A birth on 13 April 1992 at a place of the given longitude (minutes of arc, East positive).
+BirthData Birth_At(int hour, int minute, int longitudeMinutes)
+{
+    BirthData birth;
+    birth.day = 13;
+    birth.month = 4;
+    birth.year = 1992;
+    birth.hour = static_cast<std::int16_t>(hour);
+    birth.minute = static_cast<std::int16_t>(minute);
+    birth.longitudeDegrees = static_cast<std::int16_t>(std::abs(longitudeMinutes) / 60);
+    birth.longitudeMinutes = static_cast<std::int16_t>(std::abs(longitudeMinutes) % 60);
+    birth.east = longitudeMinutes > 0;
+    return birth;
+}
 
 }  // namespace
 
@@ -19,6 +49,8 @@ private slots:
     void signOfRow_data();
     void signOfRow();
     void fullCircleIsAries();
+    void atlasZoneIsTheReadingsZone_data();
+    void atlasZoneIsTheReadingsZone();
 };
 
 void TestMoonSign::zoneRowSetsTheDirectionOfTheClock_data()
@@ -57,7 +89,8 @@ void TestMoonSign::zoneRowSetsTheDirectionOfTheClock()
     birth.east = east;
     birth.longitudeDegrees = static_cast<std::int16_t>(longitude);
     birth.daylightSaving = daylightSaving;
-    QCOMPARE(Universal_Time(Moon_Chart_Input(birth, *Zone_Calculation(zone))), universalTime);
+    birth.zoneIndex = static_cast<std::int16_t>(zone);
+    QCOMPARE(Universal_Time(Moon_Chart_Input(birth)), universalTime);
 }
 
 void TestMoonSign::signOfRow_data()
@@ -87,6 +120,57 @@ void TestMoonSign::fullCircleIsAries()
     QCOMPARE(reading.moonStone, std::optional<std::string>("Coral"));
     QCOMPARE(reading.moonSignPicture, std::optional<int>(2));
     QCOMPARE(reading.moonStonePicture, std::optional<int>(1));
+}
+
+// The atlas's zone of the birth moment decides the Universal Time and the moment the reading
+// names, whatever row and box the entry window holds (here Greenwich with the box ticked).
+void TestMoonSign::atlasZoneIsTheReadingsZone_data()
+{
+    QTest::addColumn<AtlasZone>("zone");
+    QTest::addColumn<int>("longitude");  // minutes of arc, East positive
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("offset");     // minutes east of Greenwich
+    QTest::addColumn<int>("row");        // -1: the offset itself
+    QTest::addColumn<double>("universalTime");
+    QTest::addColumn<QString>("moment");
+
+    // West of Greenwich on a zone ahead of it: the row's sign, not the hemisphere, sets the way.
+    QTest::newRow("Madrid, CEST: CET row with daylight saving")
+        << Atlas_Zone_Of(Clock(120, 60, "CEST", "CET"), -222) << -222 << 4 << 120 << 20 << 2.5
+        << "Born 04:30 CEST (UTC+02:00), 02:30 Universal Time";
+    QTest::newRow("Kathmandu, +05:45: no row has it")
+        << Atlas_Zone_Of(Clock(345, 0, "+0545", "+0545"), 5119) << 5119 << 0 << 345 << -1 << -5.25
+        << "Born 00:30 (UTC+05:45), 18:45 Universal Time of the day before";
+    QTest::newRow("Caracas, −04:30: no row has it")
+        << Atlas_Zone_Of(Clock(-270, 0, "-0430", "-0430"), -4013) << -4013 << 12 << -270 << -1 << 17.0
+        << "Born 12:30 (UTC−04:30), 17:00 Universal Time";
+    // Jeddah's own 39°11' E: 2:36:44, to the nearest minute 2:37, whatever the zone kept.
+    QTest::newRow("Jeddah, local mean time")
+        << Atlas_Zone_Of(Clock(187, 0, "LMT", "LMT"), 2351) << 2351 << 12 << 157 << -1 << 12.5 - 157.0 / 60.0
+        << "Born 12:30 local mean time (UTC+02:37), 09:53 Universal Time";
+    QTest::newRow("chosen by hand: CST with daylight saving")
+        << Atlas_Zone_By_Hand(21, true) << -5438 << 12 << -300 << 21 << 17.5
+        << "Born 12:30 CST with daylight saving (UTC−05:00), 17:30 Universal Time";
+}
+
+void TestMoonSign::atlasZoneIsTheReadingsZone()
+{
+    QFETCH(AtlasZone, zone);
+    QFETCH(int, longitude);
+    QFETCH(int, hour);
+    QFETCH(int, offset);
+    QFETCH(int, row);
+    QFETCH(double, universalTime);
+    QFETCH(QString, moment);
+
+    QCOMPARE(zone.offsetMinutes, offset);
+    QCOMPARE(zone.row ? zone.row->position : -1, row);
+    BirthData birth = Birth_At(hour, 30, longitude);
+    birth.zoneIndex = 29;
+    birth.daylightSaving = true;
+    birth.atlasZone = zone;
+    QCOMPARE(Universal_Time(Moon_Chart_Input(birth)), universalTime);
+    QCOMPARE(To_QString(Make_Gemology_Reading(birth).moonSignMoment.value_or("")), moment);
 }
 
 QTEST_APPLESS_MAIN(TestMoonSign)

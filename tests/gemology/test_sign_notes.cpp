@@ -68,7 +68,7 @@ void TestSignNotes::changeMinuteAgreesWithTheReadings()
         birth.longitudeDegrees = static_cast<std::int16_t>(random() % 180);
         birth.east = random() % 2 == 0;
         birth.daylightSaving = random() % 3 == 0;
-        const BirthClock clock = Birth_Clock(Moon_Chart_Input(birth, *Zone_Calculation(birth.zoneIndex)));
+        const BirthClock clock = Birth_Clock(Moon_Chart_Input(birth));
         const std::optional<ClockSignChange> change = Sign_Change_Between(Moon_Longitude, clock, 0, 1439);
         if (!change) {
             QCOMPARE(Moon_Sign_At(birth, 1439), Moon_Sign_At(birth, 0));

@@ -1,8 +1,7 @@
 #include "gemology/gemology_pictures.h"
 #include "gemology/month_stones.h"
-#include "gemology/moon_stones.h"
+#include "gemology/sign_stones.h"
 #include "gemology/stone_texts.h"
-#include "gemology/sun_stones.h"
 #include "shell/table_text.h"
 
 #include <QTest>
