@@ -60,3 +60,22 @@ function(zev_tests folder)
         TIMEOUT 600)
   endforeach()
 endfunction()
+
+# Test functions that need a real X server (the primary selection, the clipboard shared with
+# other programs) run once more on X11: `xvfb-run ctest -L x11`, as scripts/test does. The
+# label keeps them out of the offscreen run; there they may skip, here a skip fails. Without
+# a display CTest reports them as not run. They share one display and its clipboard, so they
+# run one at a time.
+function(zev_x11_test folder stem)
+  set(name ${folder}/${stem}_x11)
+  add_test(NAME ${name}
+           COMMAND sh -c "test -n \"$DISPLAY\" || { echo 'no X display'; exit 77; }; exec \"$0\" \"$@\""
+                   $<TARGET_FILE:${folder}_${stem}> ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+      LABELS x11
+      SKIP_RETURN_CODE 77
+      ENVIRONMENT "QT_QPA_PLATFORM=xcb;ZEV_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+      FAIL_REGULAR_EXPRESSION "(^|\n)SKIP +:"
+      RESOURCE_LOCK x11_display
+      TIMEOUT 600)
+endfunction()

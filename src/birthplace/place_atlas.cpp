@@ -1,5 +1,16 @@
 #include "birthplace/place_atlas.h"
 
+#include <utility>
+
+namespace {
+// The reader the shared atlas is made with; emptied once it is made.
+PlaceAtlas::Reader& Shared_Reader()
+{
+    static PlaceAtlas::Reader reader = Read_Atlas_Places;
+    return reader;
+}
+}  // namespace
+
 PlaceAtlas::PlaceAtlas(Reader readPlaces) : readPlaces_(std::move(readPlaces)) {}
 
 PlaceAtlas::~PlaceAtlas()
@@ -26,6 +37,14 @@ void PlaceAtlas::takeIndex(std::shared_ptr<const PlaceIndex> index)
 
 PlaceAtlas& PlaceAtlas::shared()
 {
-    static PlaceAtlas atlas;
+    static PlaceAtlas atlas(std::exchange(Shared_Reader(), nullptr));
     return atlas;
+}
+
+bool PlaceAtlas::useReaderForShared(Reader readPlaces)
+{
+    if (!readPlaces || !Shared_Reader())
+        return false;
+    Shared_Reader() = std::move(readPlaces);
+    return true;
 }

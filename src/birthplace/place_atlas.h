@@ -23,8 +23,12 @@ public:
     // The index once it is built; null before.
     const PlaceIndex* index() const { return index_.get(); }
 
-    // The atlas the entry windows share.
+    // The atlas the entry windows share, made the first time it is asked for; it reads the
+    // library's places unless another reader was given before.
     static PlaceAtlas& shared();
+    // Makes the shared atlas read its places with this reader (the tests' own atlases). Only
+    // before the shared atlas is first asked for: false, and nothing changed, after (or for no reader).
+    static bool useReaderForShared(Reader readPlaces);
 
 signals:
     void ready();

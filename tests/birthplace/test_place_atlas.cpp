@@ -1,4 +1,5 @@
 #include "birthplace/place_atlas.h"
+#include "support/fixture_atlas.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -15,7 +16,11 @@ private slots:
     void searchFindsTheBestFirst_data();
     void searchFindsTheBestFirst();
     void wordStartsComeAfterNameStarts();
+    void listTellsAlikePlacesApart_data();
+    void listTellsAlikePlacesApart();
     void searchWhileLoadingWaitsForTheIndex();
+    void sharedAtlasReadsWithTheReaderGivenBeforeIt();
+    void libraryHoldsTheTownsOfTheWorld();
 
 private:
     QStringList found(const QString& text, std::size_t limit = 20) const;
@@ -25,8 +30,7 @@ private:
 
 void TestPlaceAtlas::initTestCase()
 {
-    index = std::make_unique<PlaceIndex>(Read_Atlas_Places());
-    QCOMPARE(index->places().size(), std::size_t{24361});
+    index = std::make_unique<PlaceIndex>(Fixture_Atlas_Places());
 }
 
 // "Name, State" of each place found, best first.
@@ -66,6 +70,11 @@ void TestPlaceAtlas::searchFindsTheBestFirst_data()
     QTest::newRow("Zürich") << "Zürich" << QStringList{"Zurich, Canton of Zurich"};
     QTest::newRow("sao paulo") << "sao paulo" << QStringList{"São Paulo, São Paulo"};
     QTest::newRow("SÃO PAULO") << "  SÃO   PAULO " << QStringList{"São Paulo, São Paulo"};
+    QTest::newRow("paulo: the name that starts with it first")
+        << "paulo" << QStringList{"Paulo Afonso, Estado de Bahia", "São Paulo, São Paulo"};
+    QTest::newRow("lodz") << "lodz" << QStringList{"Łódź, Łódź Voivodeship"};
+    QTest::newRow("madrid: namesakes largest first, then the word inside")
+        << "madrid" << QStringList{"Madrid, Madrid", "Madrid, Cundinamarca", "Las Rozas de Madrid, Madrid"};
     // The names that start with it, largest first, then the two West Springfields.
     QTest::newRow("springfield") << "springfield"
                                  << QStringList{"Springfield, Missouri",      "Springfield, Massachusetts",
@@ -104,6 +113,26 @@ void TestPlaceAtlas::wordStartsComeAfterNameStarts()
     QCOMPARE(found(QStringLiteral("a"), 5).size(), 5);
 }
 
+void TestPlaceAtlas::listTellsAlikePlacesApart_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("shown");  // the list's lines, best first
+
+    QTest::newRow("alike: where each lies")
+        << "lesnoy"
+        << QStringList{"Lesnoy, Sverdlovsk, Russia (57°37′ N, 63°05′ E)", "Lesnoy, Sverdlovsk, Russia (58°38′ N, 59°48′ E)"};
+    QTest::newRow("namesakes in other states: as they are")
+        << "london" << QStringList{"London, England, United Kingdom", "London, Ontario, Canada"};
+    QTest::newRow("no state") << "vaduz" << QStringList{"Vaduz, Liechtenstein"};
+}
+
+void TestPlaceAtlas::listTellsAlikePlacesApart()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, shown);
+    QCOMPARE(Place_List_Texts(*index, index->find(text, 20)), shown);
+}
+
 void TestPlaceAtlas::searchWhileLoadingWaitsForTheIndex()
 {
     std::promise<void> release;
@@ -125,6 +154,31 @@ void TestPlaceAtlas::searchWhileLoadingWaitsForTheIndex()
     atlas.startLoading();  // and once built, neither does a third
     QTest::qWait(20);
     QCOMPARE(ready.size(), 1);
+}
+
+void TestPlaceAtlas::sharedAtlasReadsWithTheReaderGivenBeforeIt()
+{
+    AtlasGate gate;
+    QVERIFY(!PlaceAtlas::useReaderForShared({}));
+    QVERIFY(PlaceAtlas::useReaderForShared(gate.reader()));
+    PlaceAtlas& shared = PlaceAtlas::shared();
+    QVERIFY(!PlaceAtlas::useReaderForShared(Read_Atlas_Places));  // too late: it is made
+    shared.startLoading();
+    QTest::qWait(20);
+    QVERIFY(!shared.index());
+    gate.open();
+    QTRY_VERIFY(shared.index());
+    QCOMPARE(shared.index()->places().size(), Fixture_Atlas_Places().size());
+}
+
+// The one test of the library's own data, loose enough to outlive its updates.
+void TestPlaceAtlas::libraryHoldsTheTownsOfTheWorld()
+{
+    const PlaceIndex library(Read_Atlas_Places());
+    QVERIFY2(library.places().size() > 20000, qPrintable(QString::number(library.places().size())));
+    const std::vector<int> found = library.find(u"Zürich", 20);
+    QVERIFY(std::any_of(found.begin(), found.end(),
+                        [&](int place) { return Fold_Place_Text(library.places()[place].name) == u"zurich"; }));
 }
 
 QTEST_GUILESS_MAIN(TestPlaceAtlas)

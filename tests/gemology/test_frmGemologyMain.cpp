@@ -406,7 +406,7 @@ void TestFrmGemologyMain::everyWayOfPastingIsGuarded()
         menu->close();
     } else if (way == u"middle button") {
         if (!QGuiApplication::clipboard()->supportsSelection())
-            QSKIP("this platform has no selection to paste with the middle button");
+            QSKIP("this platform has no selection to paste with the middle button (run under X11 to check it)");
         QGuiApplication::clipboard()->setText(pasted, QClipboard::Selection);
         QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
     } else {

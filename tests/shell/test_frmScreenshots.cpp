@@ -8,6 +8,7 @@
 #include "shell/sub_programs.h"
 #include "support/desktop_palettes.h"
 #include "support/find_control.h"
+#include "support/fixture_atlas.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -68,6 +69,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(PlaceAtlas::useReaderForShared(Fixture_Atlas_Places));  // the same pictures whatever the library holds
         Register_Windows();
         if (qEnvironmentVariable("ZEV_SCREENSHOTS").contains(QStringLiteral("dark")))
             QApplication::setPalette(Dark_Desktop_Palette());
