@@ -7,7 +7,7 @@
 #include "report/frmGemologySave.h"
 #include "healing/frmCrystalHealingMain.h"
 #include "shell/frmMDI.h"
-#include "shell/widgets/deferred_icons_style.h"
+#include "shell/widgets/program_style.h"
 #include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
@@ -18,7 +18,7 @@
 
 void Register_Windows()
 {
-    Use_Deferred_Icons_Style();
+    Use_Program_Style();
     Sub_Programs::setFactory(SubWindow::Divination, [] { return new frmCrystalDivinationMain; });
     Sub_Programs::setFactory(SubWindow::Healing, [] { return new frmCrystalHealingMain; });
     Sub_Programs::setFactory(SubWindow::Entry, [] { return new frmGemologyMain; });
