@@ -155,7 +155,7 @@ void paintMenuItem(QPainter* painter, const QStyleOptionMenuItem* item, const Th
 QFont titleFont(const QWidget* widget, const ThemeLook& look)
 {
     QFont font = widget ? widget->font() : QApplication::font();
-    font.setBold(true);
+    font.setBold(look.titleBold);
     if (look.titlePointSize > 0)
         font.setPointSizeF(look.titlePointSize);
     return font;

@@ -313,7 +313,7 @@ const ThemeLook* donationLook(const QWidget* w)
     static const ThemeLook* Choice = keep(choice(Colour::Moonlight, 10, -1));
     static const ThemeLook* Group = [] {
         ThemeLook look = group(QColor(0x00, 0xff, 0xff), box(Qt::NoBrush, Colour::Steel, 8, QMargins(10, 10, 10, 10)), 10, 12, 4);
-        look.bold = -1;
+        look.titleBold = false;
         return keep(look);
     }();
     static const ThemeLook* Button = [] {

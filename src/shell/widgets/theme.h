@@ -85,7 +85,8 @@ struct ThemeLook {
     int groupMarginTop = 0;      // group boxes: the title's band above the frame
     int titleLeft = 0;
     int titlePadding = 0;
-    qreal titlePointSize = 0;    // 0: the box's own; the title is bold
+    qreal titlePointSize = 0;    // 0: the box's own
+    bool titleBold = true;
     QColor titleText;
 
     const ThemeItems* items = nullptr;
