@@ -498,7 +498,7 @@ QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionCom
                 case SC_GroupBoxLabel: {
                     const QFontMetrics metrics(titleFont(widget, *look));
                     const int width = metrics.size(Qt::TextShowMnemonic, group->text).width() + 2 * look->titlePadding;
-                    return QRect(option->rect.left() + look->titleLeft, option->rect.top(), width, metrics.height());
+                    return QRect(option->rect.left() + look->titleLeft + look->titlePadding / 2, option->rect.top(), width, metrics.height());
                 }
                 default:
                     return {};
@@ -646,8 +646,17 @@ QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
             }
             break;
         case CT_TabBarTab:
-            if (qobject_cast<const QTabBar*>(widget))
-                return grown(size, Theme::Tabs_Look().padding + QMargins(1, 1, 1, 0));
+            if (qobject_cast<const QTabBar*>(widget)) {
+                QSize tab = size;
+                // The chosen tab's title is bold: its tab is as wide as the bold title needs.
+                if (const auto* shown = qstyleoption_cast<const QStyleOptionTab*>(option); shown && shown->state & State_Selected) {
+                    QFont bold = widget->font();
+                    bold.setBold(true);
+                    tab.rwidth() += QFontMetrics(bold).size(Qt::TextShowMnemonic, shown->text).width()
+                                    - QFontMetrics(widget->font()).size(Qt::TextShowMnemonic, shown->text).width();
+                }
+                return grown(tab, Theme::Tabs_Look().padding + QMargins(1, 1, 1, 0));
+            }
             break;
         case CT_ItemViewItem:
             if (look->items) {

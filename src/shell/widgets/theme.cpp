@@ -110,7 +110,8 @@ const ThemeMenus Healing_Menus{QColor(0x0b, 0x11, 0x28), QColor(0xe8, 0xec, 0xff
 
 const ThemeItems Entry_Items{QColor(0x2f, 0x4a, 0xa0), Colour::White, 0, 22, QMargins(6, 0, 6, 0), {}, {}};
 const ThemeItems Place_Items{QColor(0x2f, 0x4a, 0xa0), Colour::White, 0, 22, QMargins(), {}, {}};
-const ThemeItems Healing_Items{QColor(0x6a, 0x3f, 0xa0), Colour::White, 4, 0, QMargins(4, 1, 4, 1), {}, {}};
+// The rows' text keeps the desktop style's own margin.
+const ThemeItems Healing_Items{QColor(0x6a, 0x3f, 0xa0), Colour::White, 4, 0, QMargins(0, 1, 0, 1), {}, {}};
 const ThemeItems Healing_Drop_Items{QColor(0x6a, 0x3f, 0xa0), QColor(0xf2, 0xf4, 0xff), 0, 0, QMargins(), {}, {}};
 const ThemeItems Found_Items{QColor(0x6a, 0x3f, 0xa0), Colour::White, 4, 0, QMargins(22, 2, 6, 2), Colour::Gold, QMargins(6, 2, 6, 2)};
 
@@ -623,7 +624,7 @@ const ThemeLook* healingLook(const QWidget* w)
     static const ThemeLook* Link = keep(link(Colour::Gold, 10));
     static const ThemeLook* Page = keep(panel(box(radial(0.3, 0.2, 1.1, 0.3, 0.2, {{0, QColor(0x1a, 0x24, 0x52)}, {1, QColor(0x08, 0x0c, 0x20)}}), QColor(0x3a, 0x4a, 0x8a), 14)));
     static const ThemeLook* Heading = keep(text(Colour::Gold, 11, 1));
-    static const ThemeLook* How_To = keep(text(Colour::Lilac, 15));
+    static const ThemeLook* How_To = keep(text(Colour::Lilac, 15, 1));  // a heading, larger
     static const ThemeLook* How_To_Text = keep(text(QColor(0xe6, 0xe9, 0xf7), 11));
     static const ThemeLook* Description = [] {
         ThemeLook look = text(QColor(0xf3, 0xf0, 0xff), 11);
