@@ -5,7 +5,7 @@
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
 #include "healing/frmCrystalHealingMain.h"
-#include "shell/widgets/deferred_icons_style.h"
+#include "shell/widgets/program_style.h"
 #include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
 #include "shell/start_program.h"
@@ -16,7 +16,7 @@
 
 void Register_Windows()
 {
-    Use_Deferred_Icons_Style();
+    Use_Program_Style();
     Sub_Programs::setFactory(SubWindow::Divination, [] { return new frmCrystalDivinationMain; });
     Sub_Programs::setFactory(SubWindow::Healing, [] { return new frmCrystalHealingMain; });
     Sub_Programs::setFactory(SubWindow::Entry, [] { return new frmGemologyMain; });

@@ -108,10 +108,7 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
     if (auto* rows = qobject_cast<QListView*>(lstPlaces->popup()))
         rows->setUniformItemSizes(true);  // one row's size serves for all: no measuring each keystroke
-    lstPlaces->popup()->setStyleSheet(QStringLiteral(
-        "QListView { background: #0c1433; color: #ffffff; border: 1px solid #00e5ff; }"
-        "QListView::item { min-height: 22px; }"
-        "QListView::item:selected { background: #2f4aa0; color: #ffffff; }"));
+    lstPlaces->popup()->setObjectName(QStringLiteral("lstPlacesRows"));  // the theme's name for the list
     connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
     connect(lstPlaces, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &frmGemologyMain::lstPlaces_Activated);

@@ -32,8 +32,8 @@ bool isLinkCaption(int index)
     return index >= 3 && index <= 5;
 }
 
-// The captions take their look from the window's style sheet, so the underline is a style
-// property there too.
+// The captions take their look from the program's theme, which underlines a caption whose
+// "underlined" property is set when the style dresses it again.
 void setUnderlined(QLabel* caption, bool underlined)
 {
     if (caption->property("underlined").toBool() == underlined)

@@ -10,18 +10,8 @@
 
 namespace {
 
-// Message boxes carry their own style sheet so every box reads the same, light text on the
-// program's deep blue; the text is wide enough for the box's title to show whole.
-const QString Message_Box_Style = QStringLiteral(
-    "QMessageBox { background: #111936; }"
-    "QMessageBox QLabel { color: #f0eef8; font-size: 10pt; }"
-    "QMessageBox QLabel#qt_msgbox_label { min-width: 240px; }"
-    "QMessageBox QPushButton { background: #2a3566; color: white; border: 1px solid #6f7fc7;"
-    " border-radius: 6px; padding: 5px 20px; min-width: 60px; }"
-    "QMessageBox QPushButton:hover { background: #3a4a8a; }");
-
-// Every dialog is made without a parent widget, so it takes nothing of the asking window's style
-// sheet: a dark window background under the desktop's text colour would leave it unreadable.
+// Every dialog is made without a parent widget, a window of its own: the file and printer
+// dialogs keep the desktop's look, the message boxes wear the program's theme.
 // It still belongs to the asking window: it stays above it and blocks the program while open.
 void belongTo(QDialog& dialog, QWidget* asking)
 {
@@ -40,7 +30,6 @@ public:
         QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
                         Program_Title, text, QMessageBox::Ok);
         belongTo(box, parent);
-        box.setStyleSheet(Message_Box_Style);
         box.exec();
     }
 
@@ -49,19 +38,16 @@ public:
         QMessageBox box(QMessageBox::Information, Program_Title, text,
                         QMessageBox::Yes | QMessageBox::No);
         belongTo(box, parent);
-        box.setStyleSheet(Message_Box_Style);
         return box.exec() == QMessageBox::Yes;
     }
 
     Answer askWhich(QWidget* parent, const QString& text, const QString& first, const QString& second) override
     {
         QMessageBox box(QMessageBox::Question, Program_Title, text, QMessageBox::NoButton, parent);
-        box.setStyleSheet(Message_Box_Style);
         QPushButton* firstButton = box.addButton(first, QMessageBox::AcceptRole);
         QPushButton* secondButton = box.addButton(second, QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
-        // The box sizes its buttons before the style sheet's padding counts; answers are longer
-        // than "OK", so they get room for their whole text.
+        // Answers are longer than "OK": they get room for their whole text and the buttons' padding.
         for (QPushButton* button : {firstButton, secondButton})
             button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 48);
         box.exec();

@@ -1,6 +1,5 @@
 #include "shell/widgets/deferred_icons_style.h"
 
-#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -70,9 +69,4 @@ QIcon DeferredIconsStyle::standardIcon(StandardPixmap icon, const QStyleOption* 
     if (option || !baseStyle())
         return QProxyStyle::standardIcon(icon, option, widget);
     return QIcon(new DeferredStandardIcon(baseStyle(), icon, widget));
-}
-
-void Use_Deferred_Icons_Style()
-{
-    QApplication::setStyle(new DeferredIconsStyle(QApplication::style()));
 }

@@ -12,6 +12,3 @@ public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
-
-// Gives the running application the desktop's style with deferred standard icons.
-void Use_Deferred_Icons_Style();

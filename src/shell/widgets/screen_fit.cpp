@@ -9,15 +9,6 @@
 #include <algorithm>
 
 namespace {
-// The body's scroll bars in the windows' deep blue, whatever the desktop's theme.
-const QString Body_Scroll_Bar_Style = QStringLiteral(
-    "QScrollBar { background: #0b1028; border: none; }"
-    "QScrollBar:vertical { width: 12px; } QScrollBar:horizontal { height: 12px; }"
-    "QScrollBar::handle { background: #3b4a8f; border-radius: 4px; margin: 2px; }"
-    "QScrollBar::handle:vertical { min-height: 28px; } QScrollBar::handle:horizontal { min-width: 28px; }"
-    "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
-    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
-
 constexpr char Unfitted_Size_Property[] = "unfittedSize";
 }  // namespace
 
@@ -31,14 +22,10 @@ QScrollArea* Scroll_Body(QWidget* body)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setFocusPolicy(Qt::NoFocus);
-    area->setStyleSheet(QStringLiteral("QScrollArea::corner { background: #0b1028; }"));
-    area->verticalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
-    area->horizontalScrollBar()->setStyleSheet(Body_Scroll_Bar_Style);
     area->setSizePolicy(body->sizePolicy());
     if (central) {
-        // Moved straight into a scroll area already in the window, the body never stands alone
-        // without the window's style sheet, which would restyle every control in it twice more;
-        // the window lets go of a central widget that moves away.
+        // Moved straight into a scroll area already in the window; the window lets go of a
+        // central widget that moves away.
         area->setWidget(body);
         window->setCentralWidget(area);
         return area;

@@ -1,0 +1,32 @@
+#pragma once
+#include "shell/widgets/deferred_icons_style.h"
+
+// The program's style: the desktop's, drawing the program's own controls in the colours,
+// gradients and shapes of its theme (theme.h): boxes with round corners, buttons, fields,
+// drop-downs, the radio buttons and check boxes, group boxes, menu bars and menus, the display
+// window's tabs, list rows and scroll bars. Controls the theme leaves alone (the file and print
+// dialogs) keep the desktop's look.
+class ProgramStyle : public DeferredIconsStyle {
+public:
+    using DeferredIconsStyle::DeferredIconsStyle;
+
+    void polish(QWidget* widget) override;
+    using DeferredIconsStyle::polish;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr, const QWidget* widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returned = nullptr) const override;
+};
+
+// Gives the running application the program's style, on top of the desktop's.
+void Use_Program_Style();
