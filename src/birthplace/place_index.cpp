@@ -13,22 +13,32 @@ std::u16string Fold_Place_Text(QStringView text)
 
 PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(places))
 {
-    foldedNames_.reserve(places_.size());
-    for (const AtlasPlace& place : places_)
-        foldedNames_.push_back(Fold_Place_Text(place.name));
-    for (std::uint32_t place = 0; place < foldedNames_.size(); ++place) {
-        const std::u16string& name = foldedNames_[place];
+    nameStarts_.reserve(places_.size() + 1);
+    for (const AtlasPlace& place : places_) {
+        nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
+        foldedNames_ += Fold_Place_Text(place.name);
+    }
+    nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
+    foldedNames_.shrink_to_fit();
+    for (std::uint32_t place = 0; place < places_.size(); ++place) {
+        const std::u16string_view name = foldedName(place);
         for (std::size_t at = 0; at < name.size() && at <= UINT16_MAX; ++at)
             if (at == 0 || name[at - 1] == u' ')
                 wordStarts_.push_back({place, static_cast<std::uint16_t>(at)});
     }
+    wordStarts_.shrink_to_fit();
     std::sort(wordStarts_.begin(), wordStarts_.end(),
               [this](const WordStart& a, const WordStart& b) { return key(a) < key(b); });
 }
 
+std::u16string_view PlaceIndex::foldedName(std::uint32_t place) const
+{
+    return std::u16string_view(foldedNames_).substr(nameStarts_[place], nameStarts_[place + 1] - nameStarts_[place]);
+}
+
 std::u16string_view PlaceIndex::key(const WordStart& start) const
 {
-    return std::u16string_view(foldedNames_[start.place]).substr(start.offset);
+    return foldedName(start.place).substr(start.offset);
 }
 
 std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const

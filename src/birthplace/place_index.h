@@ -33,10 +33,14 @@ private:
         std::uint32_t place;
         std::uint16_t offset;  // where the word starts in the folded name
     };
+    std::u16string_view foldedName(std::uint32_t place) const;
     std::u16string_view key(const WordStart& start) const;
 
     std::vector<AtlasPlace> places_;
-    std::vector<std::u16string> foldedNames_;
+    // Every place's name folded, one after the other in one text (a text each would cost more
+    // than the names themselves); place N's starts at nameStarts_[N] and ends where N+1's starts.
+    std::u16string foldedNames_;
+    std::vector<std::uint32_t> nameStarts_;
     std::vector<WordStart> wordStarts_;  // sorted by the folded name from the word on
 };
 
