@@ -111,6 +111,20 @@ frmCrystalHealingMain::~frmCrystalHealingMain()
     delete ui;
 }
 
+// A panel of the stones for an entry: its controls made on the page, its selector kept for the
+// search, its stone list answering a pick; its Back button.
+template <typename PanelUi, typename Controls>
+QPushButton* frmCrystalHealingMain::buildResultPanel(PanelUi*& panelUi, DeferredPage* page, Search& search,
+                                                     QComboBox* Controls::*selector, QPushButton* Controls::*back,
+                                                     QListWidget* Controls::*stones, void (frmCrystalHealingMain::*pick)())
+{
+    panelUi = new PanelUi;
+    panelUi->setupUi(page);
+    search.selector = panelUi->*selector;
+    connect(panelUi->*stones, &QListWidget::currentRowChanged, this, pick);
+    return panelUi->*back;
+}
+
 void frmCrystalHealingMain::buildPanel(int option, DeferredPage* page)
 {
     Search& search = searches[static_cast<std::size_t>(option)];
@@ -129,28 +143,19 @@ void frmCrystalHealingMain::buildPanel(int option, DeferredPage* page)
         ClipboardGuard::protect(stoneUi->txtStoneDesc);
         break;
     case 1:
-        diseaseUi = new Ui::HealingDiseasePanel;
-        diseaseUi->setupUi(page);
-        search.selector = diseaseUi->cboDiseases;
-        back = diseaseUi->cmdBack_1;
-        connect(diseaseUi->lstStone_Disease, &QListWidget::currentRowChanged, this,
-                &frmCrystalHealingMain::lstStone_Disease_Click);
+        back = buildResultPanel(diseaseUi, page, search, &Ui::HealingDiseasePanel::cboDiseases,
+                                &Ui::HealingDiseasePanel::cmdBack_1, &Ui::HealingDiseasePanel::lstStone_Disease,
+                                &frmCrystalHealingMain::lstStone_Disease_Click);
         break;
     case 2:
-        illnessUi = new Ui::HealingIllnessPanel;
-        illnessUi->setupUi(page);
-        search.selector = illnessUi->cboIllness;
-        back = illnessUi->cmdBack_2;
-        connect(illnessUi->lstStone_Illness, &QListWidget::currentRowChanged, this,
-                &frmCrystalHealingMain::lstStone_Illness_Click);
+        back = buildResultPanel(illnessUi, page, search, &Ui::HealingIllnessPanel::cboIllness,
+                                &Ui::HealingIllnessPanel::cmdBack_2, &Ui::HealingIllnessPanel::lstStone_Illness,
+                                &frmCrystalHealingMain::lstStone_Illness_Click);
         break;
     default:
-        organUi = new Ui::HealingOrganPanel;
-        organUi->setupUi(page);
-        search.selector = organUi->cboOrgans;
-        back = organUi->cmdBack_3;
-        connect(organUi->lstStone_Organ, &QListWidget::currentRowChanged, this,
-                &frmCrystalHealingMain::lstStone_Organ_Click);
+        back = buildResultPanel(organUi, page, search, &Ui::HealingOrganPanel::cboOrgans,
+                                &Ui::HealingOrganPanel::cmdBack_3, &Ui::HealingOrganPanel::lstStone_Organ,
+                                &frmCrystalHealingMain::lstStone_Organ_Click);
         break;
     }
     connect(back, &QPushButton::clicked, this, [this, option] { cmdBack_Click(option); });
@@ -286,21 +291,18 @@ void frmCrystalHealingMain::showShownStone()
         stoneUi->imgStone->showPicture(Healing_IMG, stone.picture);
         stoneUi->lblStoneInReadings_0->setText(inReadings);
     }
-    if (organUi) {
-        organUi->lblOrgans->setText(description);
-        organUi->imgStone_Organ->showPicture(Healing_IMG, stone.picture);
-        organUi->lblStoneInReadings_3->setText(inReadings);
-    }
-    if (illnessUi) {
-        illnessUi->lblIllness->setText(description);
-        illnessUi->imgStone_Illness->showPicture(Healing_IMG, stone.picture);
-        illnessUi->lblStoneInReadings_2->setText(inReadings);
-    }
-    if (diseaseUi) {
-        diseaseUi->lblDisease->setText(description);
-        diseaseUi->imgStone_Disease->showPicture(Healing_IMG, stone.picture);
-        diseaseUi->lblStoneInReadings_1->setText(inReadings);
-    }
+    // The result panels show the description, the picture and where the readings name the stone.
+    const auto showOn = [&](QLabel* about, PictureBox* picture, QLabel* readings) {
+        about->setText(description);
+        picture->showPicture(Healing_IMG, stone.picture);
+        readings->setText(inReadings);
+    };
+    if (organUi)
+        showOn(organUi->lblOrgans, organUi->imgStone_Organ, organUi->lblStoneInReadings_3);
+    if (illnessUi)
+        showOn(illnessUi->lblIllness, illnessUi->imgStone_Illness, illnessUi->lblStoneInReadings_2);
+    if (diseaseUi)
+        showOn(diseaseUi->lblDisease, diseaseUi->imgStone_Disease, diseaseUi->lblStoneInReadings_1);
 }
 
 void frmCrystalHealingMain::lookUp(const Search& search)

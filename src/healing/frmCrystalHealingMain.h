@@ -18,6 +18,7 @@ class QButtonGroup;
 class QComboBox;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 
 // Window "Zev Crystal Healing": pick a search on the start panel, then walk from a crystal,
 // disease, mental illness or organ to the matching stones and one stone's description and
@@ -73,6 +74,10 @@ private:
 
     // Makes the panel of a search and connects its controls.
     void buildPanel(int option, DeferredPage* page);
+    template <typename PanelUi, typename Controls>
+    QPushButton* buildResultPanel(PanelUi*& panelUi, DeferredPage* page, Search& search, QComboBox* Controls::*selector,
+                                  QPushButton* Controls::*back, QListWidget* Controls::*stones,
+                                  void (frmCrystalHealingMain::*pick)());
     // The panel of a search, built.
     DeferredPage* panel(int option);
 
