@@ -25,7 +25,7 @@ std::string_view longestReading()
 }  // namespace
 
 frmCrystalDivinationMain::frmCrystalDivinationMain(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::frmCrystalDivinationMain)
+    : SubProgramWindow(parent), ui(new Ui::frmCrystalDivinationMain)
 {
     ui->setupUi(this);
     Scroll_Body(centralWidget());
@@ -98,13 +98,3 @@ void frmCrystalDivinationMain::mnuExit_Click()
     close();
 }
 
-void frmCrystalDivinationMain::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    Form_Unload();
-}
-
-void frmCrystalDivinationMain::Form_Unload()
-{
-    Welcome_Panel::setVisible(true);
-}

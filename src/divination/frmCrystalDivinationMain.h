@@ -1,5 +1,5 @@
 #pragma once
-#include <QMainWindow>
+#include "shell/sub_program_window.h"
 
 namespace Ui { class frmCrystalDivinationMain; }
 
@@ -7,14 +7,11 @@ namespace Ui { class frmCrystalDivinationMain; }
 // which draws one of the 31 crystals and shows its name, picture and reading; Refresh makes the
 // window ready for another draw. The controls are the only store: the picture box is enabled
 // while the window is ready and disabled once a crystal is drawn.
-class frmCrystalDivinationMain : public QMainWindow {
+class frmCrystalDivinationMain : public SubProgramWindow {
     Q_OBJECT
 public:
     explicit frmCrystalDivinationMain(QWidget* parent = nullptr);
     ~frmCrystalDivinationMain() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void picCrystal_Click();
@@ -23,7 +20,6 @@ private slots:
 
 private:
     void Form_Load();
-    void Form_Unload();
     void DrawCrystal();
     void showReadyView();
     void keepRoomForLongestReading();

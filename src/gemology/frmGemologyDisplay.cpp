@@ -73,7 +73,7 @@ void addNote(QStringList& notes, const std::optional<std::string>& note)
 }  // namespace
 
 frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::frmGemologyDisplay), reading(placeholders())
+    : SubProgramWindow(parent), ui(new Ui::frmGemologyDisplay), reading(placeholders())
 {
     ui->setupUi(this);
     ui->SSTab1->addTab(new DeferredPage(QStringLiteral("tabSunSign"), [this](DeferredPage* page) { buildSunSignTab(page); }),
@@ -183,17 +183,6 @@ frmGemologySave* frmGemologyDisplay::makeReport() const
 void frmGemologyDisplay::Form_Load()
 {
     Sub_Programs::placeAtTopCentre(this);
-}
-
-void frmGemologyDisplay::Form_Unload()
-{
-    Welcome_Panel::setVisible(true);
-}
-
-void frmGemologyDisplay::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    QMainWindow::closeEvent(event);
 }
 
 void frmGemologyDisplay::cmdPrint_Click()

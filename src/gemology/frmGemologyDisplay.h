@@ -2,7 +2,7 @@
 #include "gemology/gemology_reading.h"
 #include "report/report_runs.h"
 
-#include <QMainWindow>
+#include "shell/sub_program_window.h"
 
 namespace Ui {
 class frmGemologyDisplay;
@@ -16,7 +16,7 @@ class frmGemologySave;
 // Window "Zev Gemology": one finished reading on three tabs (birth stone, sun sign, moon sign).
 // It holds the reading it shows; the tabs (the sun and moon tabs made when first shown) and the
 // report window are made from it. Back hides it, and the next reading is shown in it again.
-class frmGemologyDisplay : public QMainWindow {
+class frmGemologyDisplay : public SubProgramWindow {
     Q_OBJECT
 public:
     explicit frmGemologyDisplay(QWidget* parent = nullptr);
@@ -34,9 +34,6 @@ public:
     // until it closes; not yet shown. Print shows it modally.
     frmGemologySave* makeReport() const;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private slots:
     void cmdPrint_Click();
     void mnuPrint_Click();
@@ -46,7 +43,6 @@ private slots:
 
 private:
     void Form_Load();
-    void Form_Unload();
 
     void buildSunSignTab(DeferredPage* page);
     void buildMoonSignTab(DeferredPage* page);

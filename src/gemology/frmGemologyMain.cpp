@@ -86,7 +86,7 @@ void showArc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
 }  // namespace
 
 frmGemologyMain::frmGemologyMain(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::frmGemologyMain), placeItems(new QStandardItemModel(this)),
+    : SubProgramWindow(parent), ui(new Ui::frmGemologyMain), placeItems(new QStandardItemModel(this)),
       lstPlaces(new QCompleter(placeItems, this))
 {
     ui->setupUi(this);
@@ -145,21 +145,10 @@ void frmGemologyMain::Form_Load()
     Sub_Programs::placeAtTopCentre(this);
 }
 
-void frmGemologyMain::Form_Unload()
-{
-    Welcome_Panel::setVisible(true);
-}
-
-void frmGemologyMain::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    QMainWindow::closeEvent(event);
-}
-
 bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
+        return SubProgramWindow::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (!typesCharacters(key))
         return false;

@@ -3,7 +3,7 @@
 #include "gemology/birth_check.h"
 #include "birthplace/place_zone_text.h"
 
-#include <QMainWindow>
+#include "shell/sub_program_window.h"
 
 #include <optional>
 
@@ -15,14 +15,13 @@ class QStandardItemModel;
 
 // Window "Zev Gemology": the birth details of one person. "Get My Gemology Report" checks them,
 // makes the reading, closes this window and shows the reading in the display window.
-class frmGemologyMain : public QMainWindow {
+class frmGemologyMain : public SubProgramWindow {
     Q_OBJECT
 public:
     explicit frmGemologyMain(QWidget* parent = nullptr);
     ~frmGemologyMain() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -38,7 +37,6 @@ private slots:
 
 private:
     void Form_Load();
-    void Form_Unload();
 
     // The keystroke filters get the characters a key would type and give back what may reach
     // the field: the same, a replacement, or nothing.

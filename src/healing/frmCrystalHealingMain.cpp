@@ -72,7 +72,7 @@ void addFoundHeading(QListWidget* list, const QString& shown)
 }  // namespace
 
 frmCrystalHealingMain::frmCrystalHealingMain(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::frmCrystalHealingMain), optSearch(new QButtonGroup(this))
+    : SubProgramWindow(parent), ui(new Ui::frmCrystalHealingMain), optSearch(new QButtonGroup(this))
 {
     ui->setupUi(this);
     const std::array<QString, 4> panelNames{"picSearchByStone", "picSearchByDisease", "picSearchByIllness",
@@ -419,7 +419,7 @@ void frmCrystalHealingMain::placeFoundList()
 
 void frmCrystalHealingMain::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    SubProgramWindow::resizeEvent(event);
     if (ui->lstFound->isVisible())
         placeFoundList();
 }
@@ -447,7 +447,7 @@ bool frmCrystalHealingMain::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return SubProgramWindow::eventFilter(watched, event);
 }
 
 // Keys typed into the find field that act on its open list: arrows move, Enter chooses, Escape
@@ -469,13 +469,3 @@ void frmCrystalHealingMain::mnuExit_Click()
     close();
 }
 
-void frmCrystalHealingMain::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    Form_Unload();
-}
-
-void frmCrystalHealingMain::Form_Unload()
-{
-    Welcome_Panel::setVisible(true);
-}

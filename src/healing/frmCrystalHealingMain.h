@@ -1,7 +1,7 @@
 #pragma once
 #include "healing/healing_catalogue.h"
 
-#include <QMainWindow>
+#include "shell/sub_program_window.h"
 
 #include <array>
 #include <optional>
@@ -25,14 +25,13 @@ class QPushButton;
 // picture. A find field above the panels leads straight to any stone or entry by typing, and
 // the labels on the crystal panel lead to their entries. The four search panels are made when
 // first needed.
-class frmCrystalHealingMain : public QMainWindow {
+class frmCrystalHealingMain : public SubProgramWindow {
     Q_OBJECT
 public:
     explicit frmCrystalHealingMain(QWidget* parent = nullptr);
     ~frmCrystalHealingMain() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,7 +62,6 @@ private:
     };
 
     void Form_Load();
-    void Form_Unload();
 
     // Lists the stones of the selector's entry and selects the first of them.
     void showEntryStones(const QComboBox* selector, EntryKind kind, QListWidget* stones);
