@@ -1,3 +1,4 @@
+#include "shell/sub_program_window.h"
 #include "shell/sub_programs.h"
 
 #include <QCloseEvent>
@@ -132,6 +133,29 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!report);
         QCOMPARE(Sub_Programs::obtain(SubWindow::Report), nullptr);  // no factory: only its opener makes one
+    }
+
+    // However a sub-program's window is closed, the launcher's welcome panel comes back.
+    void closingASubProgramWindowBringsTheWelcomePanelBack_data()
+    {
+        QTest::addColumn<Closing>("closing");
+        QTest::newRow("its own close") << Closing([](QWidget* window) { window->close(); });
+        QTest::newRow("the launcher closing every sub-program") << Closing([](QWidget*) { Sub_Programs::closeAll(); });
+    }
+
+    void closingASubProgramWindowBringsTheWelcomePanelBack()
+    {
+        QFETCH(Closing, closing);
+        QWidget panel;
+        Welcome_Panel::attach(&panel);
+        Sub_Programs::setFactory(SubWindow::Divination, [] { return new SubProgramWindow; });
+        QWidget* window = Sub_Programs::obtain(SubWindow::Divination);
+        window->show();
+        Welcome_Panel::setVisible(false);
+        closing(window);
+        QVERIFY(!panel.isHidden());
+        QCOMPARE(Sub_Programs::instance(SubWindow::Divination), nullptr);
+        Welcome_Panel::attach(nullptr);
     }
 
     void aWindowDeletedWithoutClosingIsForgotten()
