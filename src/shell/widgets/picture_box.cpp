@@ -13,25 +13,7 @@
 #include <QSvgRenderer>
 #include <QtMath>
 
-#include <map>
-#include <memory>
-
 namespace {
-
-// Each drawing is parsed once and kept: the same stones come back on every reading and draw.
-// Null for a drawing that does not exist.
-QSvgRenderer* rendererFor(const QString& drawing)
-{
-    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
-    auto found = renderers.find(drawing);
-    if (found == renderers.end()) {
-        auto renderer = std::make_unique<QSvgRenderer>(QStringLiteral(":/pictures/") + drawing + QStringLiteral(".svg"));
-        if (!renderer->isValid())
-            renderer.reset();
-        found = renderers.emplace(drawing, std::move(renderer)).first;
-    }
-    return found->second.get();
-}
 
 void paintDrawing(QPainter& painter, QSvgRenderer& renderer, const QRectF& area)
 {
@@ -92,15 +74,19 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 QImage Draw_Drawing(const QString& drawing, QSize area, qreal ratio)
 {
-    QSvgRenderer* renderer = rendererFor(drawing);
-    if (!renderer || area.isEmpty())
+    if (area.isEmpty())
+        return {};
+    // Parsed for each picture it draws: a picture is drawn once per size and then kept, and a
+    // parsed drawing kept besides would hold several times the memory of the picture.
+    QSvgRenderer renderer(QStringLiteral(":/pictures/") + drawing + QStringLiteral(".svg"));
+    if (!renderer.isValid())
         return {};
     QImage image(qCeil(area.width() * ratio), qCeil(area.height() * ratio), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintDrawing(painter, *renderer, QRectF(QPointF(0, 0), area));
+    paintDrawing(painter, renderer, QRectF(QPointF(0, 0), area));
     return image;
 }
 
