@@ -4,11 +4,11 @@
 #include "report/frmGemologySave.h"
 #include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
+#include "reading_entry.h"
 #include "window_benchmarks.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -59,18 +59,6 @@ QWidget* openFromLauncher(int button)
                                                 : SubWindow::Entry);
 }
 
-void fillEntry(QWidget* entry)
-{
-    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("ANNA"));
-    child<QLineEdit>(entry, "txtLonD")->setText(QStringLiteral("77"));
-    child<QLineEdit>(entry, "txtLonM")->setText(QStringLiteral("13"));
-    child<QLineEdit>(entry, "txtLatD")->setText(QStringLiteral("28"));
-    child<QLineEdit>(entry, "txtLatM")->setText(QStringLiteral("36"));
-    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(6);
-    child<QComboBox>(entry, "cboDate")->setCurrentIndex(14);
-    child<QComboBox>(entry, "cboYear")->setCurrentIndex(80);
-}
-
 void BM_OpenSubProgram(benchmark::State& state)
 {
     const int button = int(state.range(0));
@@ -91,7 +79,7 @@ void BM_FullReading(benchmark::State& state)
 {
     for (auto _ : state) {
         QWidget* entry = openFromLauncher(2);
-        fillEntry(entry);
+        Fill_Reading_Entry(entry);
         auto* get = child<QAbstractButton>(entry, "cmdRashi");
         Settle_Program();
         state.SetIterationTime(timed(nullptr, [&] {
@@ -107,7 +95,7 @@ BENCHMARK(BM_FullReading)->UseManualTime()->Unit(benchmark::kMillisecond);
 void BM_OpenReportWindow(benchmark::State& state)
 {
     QWidget* entry = openFromLauncher(2);
-    fillEntry(entry);
+    Fill_Reading_Entry(entry);
     child<QAbstractButton>(entry, "cmdRashi")->click();
     for (auto _ : state) {
         QWidget* report = nullptr;
@@ -129,7 +117,7 @@ BENCHMARK(BM_OpenReportWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 QWidget* showReading()
 {
     QWidget* entry = openFromLauncher(2);
-    fillEntry(entry);
+    Fill_Reading_Entry(entry);
     child<QAbstractButton>(entry, "cmdRashi")->click();
     QWidget* display = Sub_Programs::instance(SubWindow::Display);
     QCoreApplication::processEvents();

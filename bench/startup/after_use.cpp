@@ -4,11 +4,11 @@
 // then holds is printed.
 #include "gemmarium.h"
 #include "held_memory.h"
+#include "reading_entry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -68,14 +68,7 @@ void useEveryWindow()
 
     click(launcher(), "cmdSelectOption_2");
     QWidget* entry = openWindow("frmGemologyMain");
-    child<QLineEdit>(entry, "txtName")->setText(QStringLiteral("ANNA"));
-    child<QLineEdit>(entry, "txtLonD")->setText(QStringLiteral("77"));
-    child<QLineEdit>(entry, "txtLonM")->setText(QStringLiteral("13"));
-    child<QLineEdit>(entry, "txtLatD")->setText(QStringLiteral("28"));
-    child<QLineEdit>(entry, "txtLatM")->setText(QStringLiteral("36"));
-    child<QComboBox>(entry, "cboMonth")->setCurrentIndex(6);
-    child<QComboBox>(entry, "cboDate")->setCurrentIndex(14);
-    child<QComboBox>(entry, "cboYear")->setCurrentIndex(80);
+    Fill_Reading_Entry(entry);
     click(entry, "cmdRashi");
     QWidget* display = openWindow("frmGemologyDisplay");
     // The report opens modal: it is closed from inside its own event loop.
