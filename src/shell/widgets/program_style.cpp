@@ -16,6 +16,8 @@
 #include <QStyleOption>
 #include <QTabBar>
 
+#include <optional>
+
 namespace {
 
 using Theme::Look_Of;
@@ -99,7 +101,51 @@ QRect scrollSlider(const QStyleOptionSlider* bar, const ThemeScrollBar& look)
                       : QRect(groove.left(), groove.top() + start, groove.width(), sliderLength);
 }
 
-void paintIndicator(QPainter* painter, const QStyleOption* option, bool round, const ThemeLook& look)
+// The painting steps below say they drew, so that a case of the style can read
+// "when the look has it, paint it".
+
+// A box of round corners filled, without a border.
+bool paintRounded(QPainter* painter, const QRect& rect, int radius, const QBrush& fill)
+{
+    ThemeBox box;
+    box.radius = radius;
+    paintBox(painter, rect, box, fill, QColor());
+    return true;
+}
+
+// A box of square corners, filled, in a border one pixel wide.
+bool paintFramed(QPainter* painter, const QRect& rect, const QBrush& fill, const QColor& border)
+{
+    ThemeBox box;
+    box.borderWidth = 1;
+    paintBox(painter, rect, box, fill, border);
+    return true;
+}
+
+bool paintFilled(QPainter* painter, const QRect& rect, const QColor& fill)
+{
+    painter->fillRect(rect, fill);
+    return true;
+}
+
+// A button's or a field's box, its border lit while it has the focus.
+bool paintControlBox(QPainter* painter, const QStyleOption* option, const ThemeLook& look, const QBrush& fill)
+{
+    const bool focus = option->state & QStyle::State_HasFocus && look.focusBorder.isValid();
+    paintBox(painter, option->rect, look.box, fill, focus ? look.focusBorder : look.box.border);
+    return true;
+}
+
+QBrush buttonFill(const QStyleOption* option, const ThemeLook& look)
+{
+    if (option->state & (QStyle::State_Sunken | QStyle::State_On) && look.pressedFill.style() != Qt::NoBrush)
+        return look.pressedFill;
+    if (option->state & QStyle::State_MouseOver && look.hoverFill.style() != Qt::NoBrush)
+        return look.hoverFill;
+    return look.box.fill;
+}
+
+bool paintIndicator(QPainter* painter, const QStyleOption* option, bool round, const ThemeLook& look)
 {
     const Theme::Indicator& mark = Theme::Indicator_Look();
     const bool checked = option->state & (QStyle::State_On | QStyle::State_NoChange);
@@ -113,32 +159,34 @@ void paintIndicator(QPainter* painter, const QStyleOption* option, bool round, c
     box.borderWidth = mark.borderWidth;
     box.radius = round ? mark.size / 2 : 3;
     paintBox(painter, rect, box, checked ? mark.checkedFill : QBrush(mark.fill), border);
+    return true;
 }
 
-void paintMenuBarItem(QPainter* painter, const QStyleOptionMenuItem* item, const ThemeMenus& menus, const QStyle* style,
-                      const QWidget* bar)
+bool paintMenuBarItem(QPainter* painter, const QStyleOption* option, const ThemeMenus& menus, const QStyle* style, const QWidget* bar)
 {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item)
+        return false;
     painter->fillRect(item->rect, menus.barFill);
     if (menus.barLine.isValid() && bar && item->rect.bottom() >= bar->height() - 1)
         painter->fillRect(QRect(item->rect.left(), bar->height() - 1, item->rect.width(), 1), menus.barLine);
-    if (item->state & QStyle::State_Selected && item->state & QStyle::State_Enabled) {
-        ThemeBox box;
-        box.radius = menus.itemRadius;
-        paintBox(painter, item->rect, box, menus.itemSelected, QColor());
-    }
+    if (item->state & QStyle::State_Selected && item->state & QStyle::State_Enabled)
+        paintRounded(painter, item->rect, menus.itemRadius, menus.itemSelected);
     QPalette palette = item->palette;
     palette.setColor(QPalette::ButtonText, menus.text);
     style->drawItemText(painter, item->rect, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine,
                         palette, item->state & QStyle::State_Enabled, item->text, QPalette::ButtonText);
+    return true;
 }
 
-void paintMenuItem(QPainter* painter, const QStyleOptionMenuItem* item, const ThemeMenus& menus, const QStyle* style)
+bool paintMenuItem(QPainter* painter, const QStyleOption* option, const ThemeMenus& menus, const QStyle* style)
 {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item)
+        return false;
     painter->fillRect(item->rect, menus.menuFill);
-    if (item->menuItemType == QStyleOptionMenuItem::Separator) {
-        painter->fillRect(QRect(item->rect.left() + 8, item->rect.center().y(), item->rect.width() - 16, 1), menus.menuBorder);
-        return;
-    }
+    if (item->menuItemType == QStyleOptionMenuItem::Separator)
+        return paintFilled(painter, QRect(item->rect.left() + 8, item->rect.center().y(), item->rect.width() - 16, 1), menus.menuBorder);
     if (item->state & QStyle::State_Selected && item->state & QStyle::State_Enabled)
         painter->fillRect(item->rect, menus.menuSelected);
     QPalette palette = item->palette;
@@ -150,6 +198,61 @@ void paintMenuItem(QPainter* painter, const QStyleOptionMenuItem* item, const Th
     style->drawItemText(painter, text, flags | Qt::AlignLeft, palette, enabled, item->text.left(tab), QPalette::ButtonText);
     if (tab >= 0)
         style->drawItemText(painter, text, flags | Qt::AlignRight, palette, enabled, item->text.mid(tab + 1), QPalette::ButtonText);
+    return true;
+}
+
+bool paintMenuBarSpace(QPainter* painter, const QRect& rect, const ThemeMenus& menus)
+{
+    painter->fillRect(rect, menus.barFill);
+    if (menus.barLine.isValid())
+        painter->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), menus.barLine);
+    return true;
+}
+
+bool paintTabShape(QPainter* painter, const QStyleOption* option)
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (!tab)
+        return false;
+    const ThemeTabs& tabs = Theme::Tabs_Look();
+    const QRect r = tab->rect;
+    painter->fillRect(r, tab->state & QStyle::State_Selected ? tabs.selectedFill : tabs.fill);
+    painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), tabs.border);
+    painter->fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 1), tabs.border);
+    painter->fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), tabs.border);
+    return true;
+}
+
+bool paintTabLabel(QPainter* painter, const QStyleOption* option, const QStyle* style)
+{
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (!tab)
+        return false;
+    const ThemeTabs& tabs = Theme::Tabs_Look();
+    const bool selected = tab->state & QStyle::State_Selected;
+    painter->save();
+    QFont font = painter->font();
+    font.setBold(selected);
+    painter->setFont(font);
+    QPalette palette = tab->palette;
+    palette.setColor(QPalette::WindowText, selected ? tabs.selectedText : tabs.text);
+    style->drawItemText(painter, tab->rect.marginsRemoved(tabs.padding + QMargins(1, 1, 1, 0)), Qt::AlignCenter | Qt::TextShowMnemonic,
+                        palette, tab->state & QStyle::State_Enabled, tab->text, QPalette::WindowText);
+    painter->restore();
+    return true;
+}
+
+bool paintScrollBar(QPainter* painter, const QStyleOption* option, const ThemeScrollBar& bars)
+{
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (!bar)
+        return false;
+    if (bars.track.isValid())
+        painter->fillRect(scrollGroove(bar, bars), bars.track);
+    if (bar->maximum > bar->minimum)
+        paintRounded(painter, scrollSlider(bar, bars).adjusted(bars.handleMargin, bars.handleMargin, -bars.handleMargin, -bars.handleMargin),
+                     bars.handleRadius, bars.handle);
+    return true;
 }
 
 QFont titleFont(const QWidget* widget, const ThemeLook& look)
@@ -174,272 +277,152 @@ void ProgramStyle::polish(QWidget* widget)
     Theme::Dress(widget);
 }
 
-void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
-{
-    const ThemeLook* look = lookOf(widget);
-    switch (element) {
-    case PE_Widget:
-        if (look && look->hasBox()) {
-            if (qobject_cast<const QGroupBox*>(widget))
-                paintBox(painter, option->rect.adjusted(0, look->groupMarginTop, 0, 0), look->box, look->box.fill, look->box.border, true, false);
-            else
-                paintBox(painter, option->rect, look->box);
-            return;
-        }
-        break;
-    case PE_Frame:
-    case PE_FrameLineEdit:
-    case PE_FrameGroupBox:
-        if (look && look->hasBox())
-            return;
-        break;
-    case PE_PanelLineEdit:
-        if (look && look->hasBox()) {
-            const bool focus = option->state & State_HasFocus && look->focusBorder.isValid();
-            paintBox(painter, option->rect, look->box, look->box.fill, focus ? look->focusBorder : look->box.border);
-            return;
-        }
-        break;
-    case PE_PanelButtonCommand:
-        if (look && look->hasBox()) {
-            const QBrush fill = option->state & (State_Sunken | State_On) && look->pressedFill.style() != Qt::NoBrush ? look->pressedFill
-                                : option->state & State_MouseOver && look->hoverFill.style() != Qt::NoBrush ? look->hoverFill
-                                                                                                          : look->box.fill;
-            const bool focus = option->state & State_HasFocus && look->focusBorder.isValid();
-            paintBox(painter, option->rect, look->box, fill, focus ? look->focusBorder : look->box.border);
-            return;
-        }
-        break;
-    case PE_FrameFocusRect:
-        if (look && (look->hasBox() || look->roundIndicators))
-            return;
-        break;
-    case PE_IndicatorRadioButton:
-    case PE_IndicatorCheckBox:
-        if (look && look->roundIndicators) {
-            paintIndicator(painter, option, element == PE_IndicatorRadioButton, *look);
-            return;
-        }
-        break;
-    case PE_PanelItemViewItem:
-        if (look && look->items) {
-            if (option->state & State_Selected) {
-                ThemeBox box;
-                box.radius = look->items->selectedRadius;
-                paintBox(painter, option->rect, box, look->items->selectedFill, QColor());
-            }
-            return;
-        }
-        break;
-    case PE_PanelMenuBar:
-        if (look && look->menus) {
-            painter->fillRect(option->rect, look->menus->barFill);
-            return;
-        }
-        break;
-    case PE_PanelMenu:
-    case PE_FrameMenu:
-        if (look && look->menus) {
-            ThemeBox box;
-            box.borderWidth = 1;
-            paintBox(painter, option->rect, box, look->menus->menuFill, look->menus->menuBorder);
-            return;
-        }
-        break;
-    case PE_FrameTabWidget:
-        if (look) {
-            const ThemeTabs& tabs = Theme::Tabs_Look();
-            ThemeBox box;
-            box.borderWidth = 1;
-            paintBox(painter, option->rect, box, tabs.paneFill, tabs.border);
-            return;
-        }
-        break;
-    case PE_FrameTabBarBase:
-        if (look)
-            return;
-        break;
-    case PE_PanelScrollAreaCorner:
-        if (isBodyArea(widget)) {
-            painter->fillRect(option->rect, Theme::Scroll_Corner());
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    DeferredIconsStyle::drawPrimitive(element, option, painter, widget);
-}
-
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
-    const ThemeLook* look = lookOf(widget);
-    switch (element) {
-    case CE_ShapedFrame:
-        if (look && look->hasBox())
-            return;
-        break;
-    case CE_PushButton:
-        if (look && look->hasBox()) {
-            if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
-                proxy()->drawPrimitive(PE_PanelButtonCommand, option, painter, widget);
-                QStyleOptionButton label(*button);
-                label.rect = proxy()->subElementRect(SE_PushButtonContents, option, widget);
-                proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
-                return;
-            }
-        }
-        break;
-    case CE_PushButtonBevel:
-        if (look && look->hasBox()) {
-            proxy()->drawPrimitive(PE_PanelButtonCommand, option, painter, widget);
-            return;
-        }
-        break;
-    case CE_MenuBarEmptyArea:
-        if (look && look->menus) {
-            painter->fillRect(option->rect, look->menus->barFill);
-            if (look->menus->barLine.isValid())
-                painter->fillRect(QRect(option->rect.left(), option->rect.bottom(), option->rect.width(), 1), look->menus->barLine);
-            return;
-        }
-        break;
-    case CE_MenuBarItem:
-        if (look && look->menus) {
-            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
-                paintMenuBarItem(painter, item, *look->menus, this, widget);
-                return;
-            }
-        }
-        break;
-    case CE_MenuItem:
-        if (look && look->menus) {
-            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
-                paintMenuItem(painter, item, *look->menus, this);
-                return;
-            }
-        }
-        break;
-    case CE_MenuEmptyArea:
-        if (look && look->menus) {
-            painter->fillRect(option->rect, look->menus->menuFill);
-            return;
-        }
-        break;
-    case CE_TabBarTabShape:
-        if (look) {
-            if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
-                const ThemeTabs& tabs = Theme::Tabs_Look();
-                const bool selected = tab->state & State_Selected;
-                const QRect r = tab->rect;
-                painter->fillRect(r, selected ? tabs.selectedFill : tabs.fill);
-                painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), tabs.border);
-                painter->fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 1), tabs.border);
-                painter->fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), tabs.border);
-                return;
-            }
-        }
-        break;
-    case CE_TabBarTabLabel:
-        if (look) {
-            if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
-                const ThemeTabs& tabs = Theme::Tabs_Look();
-                const bool selected = tab->state & State_Selected;
-                painter->save();
-                QFont font = painter->font();
-                font.setBold(selected);
-                painter->setFont(font);
-                QPalette palette = tab->palette;
-                palette.setColor(QPalette::WindowText, selected ? tabs.selectedText : tabs.text);
-                drawItemText(painter, tab->rect.marginsRemoved(tabs.padding + QMargins(1, 1, 1, 0)),
-                             Qt::AlignCenter | Qt::TextShowMnemonic, palette, tab->state & State_Enabled, tab->text, QPalette::WindowText);
-                painter->restore();
-                return;
-            }
-        }
-        break;
-    case CE_ItemViewItem:
-        if (look && look->items) {
-            if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
-                const ThemeItems& items = *look->items;
-                proxy()->drawPrimitive(PE_PanelItemViewItem, option, painter, widget);
-                QStyleOptionViewItem text(*item);
-                const bool heading = !(item->state & State_Enabled) && items.headingText.isValid();
-                text.rect = item->rect.marginsRemoved(heading ? items.headingPadding : items.padding);
-                text.state &= ~(State_Selected | State_HasFocus);
-                QColor colour = item->state & State_Selected ? items.selectedText : item->palette.color(QPalette::Text);
-                if (heading) {
-                    colour = items.headingText;
-                    text.font.setBold(true);
-                    text.state |= State_Enabled;
-                }
-                text.palette.setColor(QPalette::Text, colour);
-                text.backgroundBrush = Qt::NoBrush;
-                DeferredIconsStyle::drawControl(element, &text, painter, widget);
-                return;
-            }
-        }
-        break;
-    default:
-        break;
-    }
-    DeferredIconsStyle::drawControl(element, option, painter, widget);
+    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look))
+        DeferredIconsStyle::drawControl(element, option, painter, widget);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    if (element == PE_PanelScrollAreaCorner && isBodyArea(widget))
+        painter->fillRect(option->rect, Theme::Scroll_Corner());
+    else if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look))
+        DeferredIconsStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
 {
-    const ThemeLook* look = lookOf(widget);
-    switch (control) {
-    case CC_ComboBox:
-        if (look && look->hasBox()) {
-            const bool focus = option->state & State_HasFocus && look->focusBorder.isValid();
-            paintBox(painter, option->rect, look->box, look->box.fill, focus ? look->focusBorder : look->box.border);
-            QStyleOption arrow(*option);
-            arrow.rect = proxy()->subControlRect(control, option, SC_ComboBoxArrow, widget);
-            arrow.palette.setColor(QPalette::ButtonText, look->text);
-            DeferredIconsStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
-            return;
-        }
-        break;
-    case CC_GroupBox:
-        if (look && look->groupMarginTop > 0) {
-            if (const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
-                const QRect label = proxy()->subControlRect(control, option, SC_GroupBoxLabel, widget);
-                painter->save();
-                painter->setClipRegion(QRegion(option->rect).subtracted(label));
-                paintBox(painter, proxy()->subControlRect(control, option, SC_GroupBoxFrame, widget), look->box, Qt::NoBrush, look->box.border);
-                painter->restore();
-                QPalette palette = group->palette;
-                palette.setColor(QPalette::WindowText, look->titleText);
-                painter->save();
-                painter->setFont(titleFont(widget, *look));
-                drawItemText(painter, label.adjusted(look->titlePadding, 0, -look->titlePadding, 0),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette, group->state & State_Enabled, group->text, QPalette::WindowText);
-                painter->restore();
-                return;
-            }
-        }
-        break;
-    case CC_ScrollBar:
-        if (look && look->scrollBars) {
-            if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
-                const ThemeScrollBar& bars = *look->scrollBars;
-                if (bars.track.isValid())
-                    painter->fillRect(scrollGroove(bar, bars), bars.track);
-                if (bar->maximum > bar->minimum) {
-                    ThemeBox handle;
-                    handle.radius = bars.handleRadius;
-                    const QRect slider = scrollSlider(bar, bars).adjusted(bars.handleMargin, bars.handleMargin, -bars.handleMargin, -bars.handleMargin);
-                    paintBox(painter, slider, handle, bars.handle, QColor());
-                }
-                return;
-            }
-        }
-        break;
+    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(control, option, painter, widget, *look))
+        DeferredIconsStyle::drawComplexControl(control, option, painter, widget);
+}
+
+bool ProgramStyle::drawLook(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                            const ThemeLook& look) const
+{
+    switch (element) {
+    case PE_Widget:
+        if (look.hasBox() && qobject_cast<const QGroupBox*>(widget))
+            paintBox(painter, option->rect.adjusted(0, look.groupMarginTop, 0, 0), look.box, look.box.fill, look.box.border, true, false);
+        else if (look.hasBox())
+            paintBox(painter, option->rect, look.box);
+        return look.hasBox();
+    case PE_Frame:
+    case PE_FrameLineEdit:
+    case PE_FrameGroupBox:
+        return look.hasBox();  // drawn with the box
+    case PE_PanelLineEdit:
+        return look.hasBox() && paintControlBox(painter, option, look, look.box.fill);
+    case PE_PanelButtonCommand:
+        return look.hasBox() && paintControlBox(painter, option, look, buttonFill(option, look));
+    case PE_FrameFocusRect:
+        return look.hasBox() || look.roundIndicators;
+    case PE_IndicatorRadioButton:
+    case PE_IndicatorCheckBox:
+        return look.roundIndicators && paintIndicator(painter, option, element == PE_IndicatorRadioButton, look);
+    case PE_PanelItemViewItem:
+        if (look.items && option->state & State_Selected)
+            paintRounded(painter, option->rect, look.items->selectedRadius, look.items->selectedFill);
+        return look.items;
+    case PE_PanelMenuBar:
+        return look.menus && paintFilled(painter, option->rect, look.menus->barFill);
+    case PE_PanelMenu:
+    case PE_FrameMenu:
+        return look.menus && paintFramed(painter, option->rect, look.menus->menuFill, look.menus->menuBorder);
+    case PE_FrameTabWidget:
+        return paintFramed(painter, option->rect, Theme::Tabs_Look().paneFill, Theme::Tabs_Look().border);
+    case PE_FrameTabBarBase:
+        return true;
     default:
-        break;
+        return false;
     }
-    DeferredIconsStyle::drawComplexControl(control, option, painter, widget);
+}
+
+bool ProgramStyle::drawLook(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget,
+                            const ThemeLook& look) const
+{
+    if (control == CC_ScrollBar)
+        return look.scrollBars && paintScrollBar(painter, option, *look.scrollBars);
+    if (control == CC_ComboBox && look.hasBox()) {
+        paintControlBox(painter, option, look, look.box.fill);
+        QStyleOption arrow(*option);
+        arrow.rect = proxy()->subControlRect(control, option, SC_ComboBoxArrow, widget);
+        arrow.palette.setColor(QPalette::ButtonText, look.text);
+        DeferredIconsStyle::drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+        return true;
+    }
+    const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !group || look.groupMarginTop <= 0)
+        return false;
+    const QRect label = proxy()->subControlRect(control, option, SC_GroupBoxLabel, widget);
+    painter->save();
+    painter->setClipRegion(QRegion(option->rect).subtracted(label));
+    paintBox(painter, proxy()->subControlRect(control, option, SC_GroupBoxFrame, widget), look.box, Qt::NoBrush, look.box.border);
+    painter->restore();
+    QPalette palette = group->palette;
+    palette.setColor(QPalette::WindowText, look.titleText);
+    painter->save();
+    painter->setFont(titleFont(widget, look));
+    drawItemText(painter, label.adjusted(look.titlePadding, 0, -look.titlePadding, 0),
+                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette, group->state & State_Enabled, group->text, QPalette::WindowText);
+    painter->restore();
+    return true;
+}
+
+bool ProgramStyle::drawLook(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                            const ThemeLook& look) const
+{
+    switch (element) {
+    case CE_ShapedFrame:
+        return look.hasBox();
+    case CE_PushButton:
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option); button && look.hasBox()) {
+            proxy()->drawPrimitive(PE_PanelButtonCommand, option, painter, widget);
+            QStyleOptionButton label(*button);
+            label.rect = proxy()->subElementRect(SE_PushButtonContents, option, widget);
+            proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
+            return true;
+        }
+        return false;
+    case CE_PushButtonBevel:
+        if (look.hasBox())
+            proxy()->drawPrimitive(PE_PanelButtonCommand, option, painter, widget);
+        return look.hasBox();
+    case CE_MenuBarEmptyArea:
+        return look.menus && paintMenuBarSpace(painter, option->rect, *look.menus);
+    case CE_MenuBarItem:
+        return look.menus && paintMenuBarItem(painter, option, *look.menus, this, widget);
+    case CE_MenuItem:
+        return look.menus && paintMenuItem(painter, option, *look.menus, this);
+    case CE_MenuEmptyArea:
+        return look.menus && paintFilled(painter, option->rect, look.menus->menuFill);
+    case CE_TabBarTabShape:
+        return paintTabShape(painter, option);
+    case CE_TabBarTabLabel:
+        return paintTabLabel(painter, option, this);
+    case CE_ItemViewItem:
+        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option); item && look.items) {
+            const ThemeItems& items = *look.items;
+            proxy()->drawPrimitive(PE_PanelItemViewItem, option, painter, widget);
+            QStyleOptionViewItem text(*item);
+            const bool heading = !(item->state & State_Enabled) && items.headingText.isValid();
+            text.rect = item->rect.marginsRemoved(heading ? items.headingPadding : items.padding);
+            text.state &= ~(State_Selected | State_HasFocus);
+            QColor colour = item->state & State_Selected ? items.selectedText : item->palette.color(QPalette::Text);
+            if (heading) {
+                colour = items.headingText;
+                text.font.setBold(true);
+                text.state |= State_Enabled;
+            }
+            text.palette.setColor(QPalette::Text, colour);
+            text.backgroundBrush = Qt::NoBrush;
+            DeferredIconsStyle::drawControl(element, &text, painter, widget);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
 }
 
 QRect ProgramStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
@@ -536,67 +519,63 @@ QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionCom
     return DeferredIconsStyle::subControlRect(control, option, part, widget);
 }
 
+namespace {
+
+// A size the look sets, or none when it leaves it to the desktop's style.
+std::optional<int> when(bool set, int value)
+{
+    return set ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> metricOf(QStyle::PixelMetric metric, const ThemeLook& look, const QWidget* widget)
+{
+    static const ThemeScrollBar No_Bars;
+    static const ThemeMenus No_Menus;
+    const ThemeScrollBar& bars = look.scrollBars ? *look.scrollBars : No_Bars;
+    const ThemeMenus& menus = look.menus ? *look.menus : No_Menus;
+    switch (metric) {
+    case QStyle::PM_ExclusiveIndicatorWidth:
+    case QStyle::PM_ExclusiveIndicatorHeight:
+    case QStyle::PM_IndicatorWidth:
+    case QStyle::PM_IndicatorHeight:
+        return when(look.roundIndicators, Theme::Indicator_Look().size);
+    case QStyle::PM_RadioButtonLabelSpacing:
+    case QStyle::PM_CheckBoxLabelSpacing:
+        return when(look.labelSpacing >= 0, look.labelSpacing);
+    case QStyle::PM_ButtonShiftHorizontal:
+    case QStyle::PM_ButtonShiftVertical:
+    case QStyle::PM_ButtonDefaultIndicator:
+    case QStyle::PM_ScrollView_ScrollBarSpacing:
+        return when(look.hasBox(), 0);
+    case QStyle::PM_DefaultFrameWidth:
+        return when(look.hasBox(), look.box.border.isValid() ? look.box.borderWidth : 0);
+    case QStyle::PM_ScrollBarExtent:
+        return when(look.scrollBars, bars.extent);
+    case QStyle::PM_ScrollBarSliderMin:
+        return when(look.scrollBars, bars.handleMinLength);
+    case QStyle::PM_TabBarTabHSpace:
+    case QStyle::PM_TabBarTabVSpace:
+    case QStyle::PM_TabBarTabShiftHorizontal:
+    case QStyle::PM_TabBarTabShiftVertical:
+    case QStyle::PM_TabBarBaseOverlap:
+        return when(qobject_cast<const QTabBar*>(widget) || (widget && widget->inherits("QTabWidget")), 0);
+    case QStyle::PM_MenuPanelWidth:
+        return when(look.menus, 1);
+    case QStyle::PM_MenuHMargin:
+    case QStyle::PM_MenuVMargin:
+        return when(look.menus, menus.menuPadding);
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
     const ThemeLook* look = lookOf(widget);
-    if (look) {
-        switch (metric) {
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-        case PM_IndicatorWidth:
-        case PM_IndicatorHeight:
-            if (look->roundIndicators)
-                return Theme::Indicator_Look().size;
-            break;
-        case PM_RadioButtonLabelSpacing:
-        case PM_CheckBoxLabelSpacing:
-            if (look->labelSpacing >= 0)
-                return look->labelSpacing;
-            break;
-        case PM_ButtonShiftHorizontal:
-        case PM_ButtonShiftVertical:
-        case PM_ButtonDefaultIndicator:
-            if (look->hasBox())
-                return 0;
-            break;
-        case PM_DefaultFrameWidth:
-            if (look->hasBox())
-                return look->box.border.isValid() ? look->box.borderWidth : 0;
-            break;
-        case PM_ScrollBarExtent:
-            if (look->scrollBars)
-                return look->scrollBars->extent;
-            break;
-        case PM_ScrollBarSliderMin:
-            if (look->scrollBars)
-                return look->scrollBars->handleMinLength;
-            break;
-        case PM_ScrollView_ScrollBarSpacing:
-            if (look->hasBox())
-                return 0;
-            break;
-        case PM_TabBarTabHSpace:
-        case PM_TabBarTabVSpace:
-        case PM_TabBarTabShiftHorizontal:
-        case PM_TabBarTabShiftVertical:
-        case PM_TabBarBaseOverlap:
-            if (qobject_cast<const QTabBar*>(widget) || (widget && widget->inherits("QTabWidget")))
-                return 0;
-            break;
-        case PM_MenuPanelWidth:
-            if (look->menus)
-                return 1;
-            break;
-        case PM_MenuHMargin:
-        case PM_MenuVMargin:
-            if (look->menus)
-                return look->menus->menuPadding;
-            break;
-        default:
-            break;
-        }
-    }
-    return DeferredIconsStyle::pixelMetric(metric, option, widget);
+    const std::optional<int> themed = look ? metricOf(metric, *look, widget) : std::nullopt;
+    return themed ? *themed : DeferredIconsStyle::pixelMetric(metric, option, widget);
 }
 
 QSize ProgramStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size, const QWidget* widget) const

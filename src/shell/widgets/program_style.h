@@ -1,6 +1,8 @@
 #pragma once
 #include "shell/widgets/deferred_icons_style.h"
 
+struct ThemeLook;
+
 // The program's style: the desktop's, drawing the program's own controls in the colours,
 // gradients and shapes of its theme (theme.h): boxes with round corners, buttons, fields,
 // drop-downs, the radio buttons and check boxes, group boxes, menu bars and menus, the display
@@ -26,6 +28,15 @@ public:
                            const QWidget* widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returned = nullptr) const override;
+
+private:
+    // Each draws in the control's look and says whether it did; when not, the desktop's style draws.
+    bool drawLook(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                  const ThemeLook& look) const;
+    bool drawLook(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                  const ThemeLook& look) const;
+    bool drawLook(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget,
+                  const ThemeLook& look) const;
 };
 
 // Gives the running application the program's style, on top of the desktop's.

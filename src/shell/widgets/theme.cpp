@@ -198,26 +198,96 @@ const ThemeLook* keep(ThemeLook look)
     return new ThemeLook(std::move(look));  // made once for each kind of control, for the program's life
 }
 
-bool named(const QWidget* widget, std::initializer_list<const char*> names)
+// Keeps a look after a change the helpers above do not make.
+template <typename Change>
+const ThemeLook* keep(ThemeLook look, Change change)
 {
-    for (const char* name : names)
-        if (widget->objectName() == QLatin1String(name))
+    change(look);
+    return keep(std::move(look));
+}
+
+ThemeLook italic(ThemeLook look)
+{
+    look.italic = true;
+    return look;
+}
+
+ThemeLook serif(ThemeLook look)
+{
+    look.families = {QStringLiteral("DejaVu Serif"), QStringLiteral("Georgia"), QStringLiteral("serif")};
+    return look;
+}
+
+// The plain blue button of the small windows, its text neither bold nor normal of its own.
+ThemeLook plainButton(const QColor& hover, QMargins padding)
+{
+    ThemeLook look = button(QColor(0x2a, 0x35, 0x66), hover, QColor(0x2a, 0x35, 0x66), QColor(0x6f, 0x7f, 0xc7), 6, padding);
+    look.bold = -1;
+    return look;
+}
+
+// A list, or a field with a list, with the text and rows it shows.
+ThemeLook listing(ThemeLook look, const QColor& text, const ThemeItems* items, const ThemeScrollBar* bars = nullptr)
+{
+    look.text = text;
+    look.items = items;
+    look.scrollBars = bars;
+    return look;
+}
+
+// --- which control wears which look --------------------------------------------------------
+
+using Test = bool (*)(const QWidget*);
+
+// The controls one row of a window's table is for: those that pass its test, have one of its
+// object names and carry its role, as far as the row gives them.
+struct Match {
+    Match() = default;  // every control
+    Match(const char* names) : names(names) {}  // object names, separated by spaces
+    Match(Test test, const char* role = nullptr) : test(test), role(role) {}
+    Match(const char* names, Test test) : test(test), names(names) {}
+
+    Test test = nullptr;
+    const char* names = nullptr;
+    const char* role = nullptr;  // the control's "role" property
+
+    bool takes(const QWidget* w) const;
+};
+
+bool Match::takes(const QWidget* w) const
+{
+    if (test && !test(w))
+        return false;
+    if (role && w->property("role").toString() != QLatin1String(role))
+        return false;
+    if (!names)
+        return true;
+    const QString name = w->objectName();
+    for (const auto& one : QLatin1String(names).tokenize(QLatin1Char(' ')))
+        if (name == one)
             return true;
     return false;
 }
 
-QString roleOf(const QWidget* widget) { return widget->property("role").toString(); }
+struct Row {
+    Match match;
+    const ThemeLook* look;
+};
 
-// The window a control belongs to: its program window, through the pop-ups it opens.
-QString windowOf(const QWidget* widget)
+// The look of the first row that takes the control; null when none does.
+template <std::size_t N>
+const ThemeLook* pick(const Row (&rows)[N], const QWidget* w)
 {
-    for (const QWidget* at = widget; at; at = at->parentWidget()) {
-        if (qobject_cast<const QMessageBox*>(at))
-            return QStringLiteral("QMessageBox");
-        if (at->objectName().startsWith(QLatin1String("frm")))
-            return at->objectName();
-    }
-    return {};
+    for (const Row& row : rows)
+        if (row.match.takes(w))
+            return row.look;
+    return nullptr;
+}
+
+template <typename T>
+bool is(const QWidget* w)
+{
+    return qobject_cast<const T*>(w);
 }
 
 template <typename T>
@@ -229,6 +299,30 @@ bool inside(const QWidget* widget)
     return false;
 }
 
+bool isMenu(const QWidget* w) { return is<QMenuBar>(w) || is<QMenu>(w); }
+bool isWindow(const QWidget* w) { return w->isWindow(); }
+bool isLink(const QWidget* w) { return w->inherits("LinkLabel"); }
+bool isChoice(const QWidget* w) { return is<QRadioButton>(w) || is<QCheckBox>(w); }
+bool isDropList(const QWidget* w) { return is<QAbstractItemView>(w) && inside<QComboBox>(w); }
+bool isField(const QWidget* w) { return is<QLineEdit>(w) && !inside<QComboBox>(w); }
+bool isPage(const QWidget* w) { return is<QFrame>(w) && is<QStackedWidget>(w->parentWidget()); }
+bool isUnderlined(const QWidget* w) { return w->property("underlined").toBool(); }
+
+// The window a control belongs to: its program window, through the pop-ups it opens.
+QString windowOf(const QWidget* widget)
+{
+    // The place finder's list is a window of its own, opened over the entry window's City.
+    if (widget->objectName() == QLatin1String("lstPlacesRows"))
+        return QStringLiteral("frmGemologyMain");
+    for (const QWidget* at = widget; at; at = at->parentWidget()) {
+        if (qobject_cast<const QMessageBox*>(at))
+            return QStringLiteral("QMessageBox");
+        if (at->objectName().startsWith(QLatin1String("frm")))
+            return at->objectName();
+    }
+    return {};
+}
+
 // --- the launcher ----------------------------------------------------------------------------
 
 const ThemeLook* launcherLook(const QWidget* w)
@@ -237,283 +331,138 @@ const ThemeLook* launcherLook(const QWidget* w)
     static const ThemeLook* Top_Strip = keep(panel(box(Banner_Purple, QColor(0x8e, 0x5c, 0xc4), 0, {}, ThemeBox::Edges::Bottom)));
     static const ThemeLook* Button_Strip = keep(panel(box(downward(QColor(0x1b, 0x24, 0x50), QColor(0x0e, 0x14, 0x30)), Colour::Steel, 0, {}, ThemeBox::Edges::Bottom)));
     static const ThemeLook* Bottom_Strip = keep(panel(box(QColor(0x0e, 0x14, 0x30), Colour::Steel, 0, {}, ThemeBox::Edges::Top)));
-    static const ThemeLook* Banner = keep(link(Colour::Cream, 11));
-    static const ThemeLook* Link = keep(link(Colour::Gold));
     static const ThemeLook* Button = keep(button(Blue_Button, Blue_Button_Hover, Blue_Button_Pressed, Colour::Periwinkle, 8, QMargins(18, 8, 18, 8)));
     static const ThemeLook* Donate = keep(button(Gold_Button, Blue_Button_Hover, Blue_Button_Pressed, Colour::Gold, 8, QMargins(18, 8, 18, 8)));
-    // The captions of the welcome panel: the title, the welcome, the programs and their names.
-    static const ThemeLook* Captions[] = {
-        keep(text(QColor(0x00, 0xff, 0xff), 22, 1)), keep(text(QColor(0xff, 0x30, 0x30), 11)),
-        keep(text(QColor(0x00, 0xff, 0xff), 14)),    keep(text(QColor(0xff, 0xff, 0x00), 15, 1)),
-        keep(text(QColor(0xff, 0x00, 0xff), 15, 1)), keep(text(QColor(0x00, 0xff, 0x00), 15, 1))};
-    static const ThemeLook* Underlined_Captions[] = {
-        keep(link(QColor(0xff, 0xff, 0x00), 15)), keep(link(QColor(0xff, 0x00, 0xff), 15)), keep(link(QColor(0x00, 0xff, 0x00), 15))};
-
-    if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
-        return Menus;
-    if (named(w, {"Picture6"}))
-        return Top_Strip;
-    if (named(w, {"Picture1"}))
-        return Button_Strip;
-    if (named(w, {"PicCoBrand"}))
-        return Bottom_Strip;
-    if (named(w, {"lblQuillmereBanner"}))
-        return Banner;
-    if (named(w, {"Label7"}))
-        return Link;
-    if (named(w, {"cmdMDIDonate"}))
-        return Donate;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    const QString name = w->objectName();
-    if (name.startsWith(QLatin1String("lblCaption_"))) {
-        const int index = name.mid(11).toInt();
-        if (index < 0 || index > 5)
-            return nullptr;
-        if (index >= 3 && w->property("underlined").toBool())
-            return Underlined_Captions[index - 3];
-        return Captions[index];
-    }
-    return nullptr;
+    // The captions of the welcome panel: the title, the welcome, the programs and their names,
+    // the programs' underlined under the pointer.
+    static const Row Rows[] = {
+        {isMenu, Menus},
+        {"Picture6", Top_Strip},
+        {"Picture1", Button_Strip},
+        {"PicCoBrand", Bottom_Strip},
+        {"lblQuillmereBanner", keep(link(Colour::Cream, 11))},
+        {"Label7", keep(link(Colour::Gold))},
+        {"cmdMDIDonate", Donate},
+        {is<QPushButton>, Button},
+        {"lblCaption_0", keep(text(QColor(0x00, 0xff, 0xff), 22, 1))},
+        {"lblCaption_1", keep(text(QColor(0xff, 0x30, 0x30), 11))},
+        {"lblCaption_2", keep(text(QColor(0x00, 0xff, 0xff), 14))},
+        {{"lblCaption_3", isUnderlined}, keep(link(QColor(0xff, 0xff, 0x00), 15))},
+        {{"lblCaption_4", isUnderlined}, keep(link(QColor(0xff, 0x00, 0xff), 15))},
+        {{"lblCaption_5", isUnderlined}, keep(link(QColor(0x00, 0xff, 0x00), 15))},
+        {"lblCaption_3", keep(text(QColor(0xff, 0xff, 0x00), 15, 1))},
+        {"lblCaption_4", keep(text(QColor(0xff, 0x00, 0xff), 15, 1))},
+        {"lblCaption_5", keep(text(QColor(0x00, 0xff, 0x00), 15, 1))},
+    };
+    return pick(Rows, w);
 }
 
 // --- the about box and the donation window -------------------------------------------------
 
 const ThemeLook* aboutLook(const QWidget* w)
 {
-    static const ThemeLook* Window = keep(panel(box(downward(QColor(0x10, 0x1a, 0x3a), QColor(0x05, 0x07, 0x0f)))));
-    static const ThemeLook* Title = keep(text(QColor(0x00, 0xff, 0xff), 18, 1));
-    static const ThemeLook* Copyright = keep(text(QColor(0xb8, 0xb4, 0xc8), 8));
-    static const ThemeLook* Link = keep(link(Colour::Gold));
-    static const ThemeLook* Label = keep(text(Colour::Moonlight));
-    static const ThemeLook* Button = [] {
-        ThemeLook look = button(QColor(0x2a, 0x35, 0x66), QColor(0x3a, 0x4a, 0x8a), QColor(0x2a, 0x35, 0x66), QColor(0x6f, 0x7f, 0xc7), 6, QMargins(22, 6, 22, 6));
-        look.bold = -1;
-        return keep(look);
-    }();
-    if (w->isWindow())
-        return Window;
-    if (named(w, {"lblTitle"}))
-        return Title;
-    if (named(w, {"lblCopyright"}))
-        return Copyright;
-    if (w->inherits("LinkLabel"))
-        return Link;
-    if (qobject_cast<const QLabel*>(w))
-        return Label;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const Row Rows[] = {
+        {isWindow, keep(panel(box(downward(QColor(0x10, 0x1a, 0x3a), QColor(0x05, 0x07, 0x0f)))))},
+        {"lblTitle", keep(text(QColor(0x00, 0xff, 0xff), 18, 1))},
+        {"lblCopyright", keep(text(QColor(0xb8, 0xb4, 0xc8), 8))},
+        {isLink, keep(link(Colour::Gold))},
+        {is<QLabel>, keep(text(Colour::Moonlight))},
+        {is<QPushButton>, keep(plainButton(QColor(0x3a, 0x4a, 0x8a), QMargins(22, 6, 22, 6)))},
+    };
+    return pick(Rows, w);
 }
 
 const ThemeLook* donationLook(const QWidget* w)
 {
-    static const ThemeLook* Window = keep(panel(box(downward(QColor(0x10, 0x1a, 0x3a), QColor(0x05, 0x07, 0x0f)))));
-    static const ThemeLook* Heading = keep(text(Colour::Gold, 15, 1));
-    static const ThemeLook* Label = keep(text(Colour::Moonlight, 10));
-    static const ThemeLook* Choice = keep(choice(Colour::Moonlight, 10, -1));
-    static const ThemeLook* Group = [] {
-        ThemeLook look = group(QColor(0x00, 0xff, 0xff), box(Qt::NoBrush, Colour::Steel, 8, QMargins(10, 10, 10, 10)), 10, 12, 4);
-        look.titleBold = false;
-        return keep(look);
-    }();
-    static const ThemeLook* Button = [] {
-        ThemeLook look = button(QColor(0x2a, 0x35, 0x66), QColor(0x2a, 0x35, 0x66), QColor(0x2a, 0x35, 0x66), QColor(0x6f, 0x7f, 0xc7), 6, QMargins(18, 6, 18, 6));
-        look.bold = -1;
-        return keep(look);
-    }();
-    static const ThemeLook* Donate = keep(button(Gold_Button, Gold_Button, Gold_Button, Colour::Gold, 6, QMargins(18, 6, 18, 6)));
-    if (w->isWindow())
-        return Window;
-    if (named(w, {"lblHeading"}))
-        return Heading;
-    if (qobject_cast<const QRadioButton*>(w))
-        return Choice;
-    if (qobject_cast<const QLabel*>(w))
-        return Label;
-    if (qobject_cast<const QGroupBox*>(w))
-        return Group;
-    if (named(w, {"cmdDonate"}))
-        return Donate;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const ThemeLook* Group = keep(group(QColor(0x00, 0xff, 0xff), box(Qt::NoBrush, Colour::Steel, 8, QMargins(10, 10, 10, 10)), 10, 12, 4),
+                                         [](ThemeLook& look) { look.titleBold = false; });
+    static const Row Rows[] = {
+        {isWindow, keep(panel(box(downward(QColor(0x10, 0x1a, 0x3a), QColor(0x05, 0x07, 0x0f)))))},
+        {"lblHeading", keep(text(Colour::Gold, 15, 1))},
+        {is<QRadioButton>, keep(choice(Colour::Moonlight, 10, -1))},
+        {is<QLabel>, keep(text(Colour::Moonlight, 10))},
+        {is<QGroupBox>, Group},
+        {"cmdDonate", keep(button(Gold_Button, Gold_Button, Gold_Button, Colour::Gold, 6, QMargins(18, 6, 18, 6)))},
+        {is<QPushButton>, keep(plainButton(QColor(0x2a, 0x35, 0x66), QMargins(18, 6, 18, 6)))},
+    };
+    return pick(Rows, w);
 }
 
 // --- Crystal Divination ----------------------------------------------------------------------
 
 const ThemeLook* divinationLook(const QWidget* w)
 {
-    static const ThemeLook* Menus = keep(menus(Divination_Menus));
-    static const ThemeLook* Body = keep(panel(box(linear(0, 0, 0.35, 1, {{0, QColor(0x13, 0x1d, 0x45)}, {0.55, QColor(0x0a, 0x10, 0x30)}, {1, QColor(0x03, 0x05, 0x10)}}))));
-    static const ThemeLook* Label = keep(text(Colour::Moonlight));
-    static const ThemeLook* Link = [] {
-        ThemeLook look = link(Colour::Sky, 10);
-        look.text = QColor(0x7f, 0xd8, 0xff);
+    static const ThemeLook Link = [] {
+        ThemeLook look = link(QColor(0x7f, 0xd8, 0xff), 10);
         look.hoverText = Colour::Gold;
-        return keep(look);
+        return look;
     }();
-    static const ThemeLook* Banner = [] {
-        ThemeLook look = *Link;
-        look.pointSize = 11;
-        return keep(look);
-    }();
-    static const ThemeLook* Steps = [] {
-        ThemeLook look = text(QColor(0xc9, 0xb8, 0xff), 14);
-        look.italic = true;
-        look.families = {QStringLiteral("DejaVu Serif"), QStringLiteral("Georgia"), QStringLiteral("serif")};
-        return keep(look);
-    }();
-    static const ThemeLook* Name = [] {
-        ThemeLook look = text(Colour::Gold, 22, 1);
-        look.families = {QStringLiteral("DejaVu Serif"), QStringLiteral("Georgia"), QStringLiteral("serif")};
-        return keep(look);
-    }();
-    static const ThemeLook* Reading = keep(text(QColor(0xec, 0xeb, 0xf5), 12));
-    static const ThemeLook* Crystal = [] {
-        ThemeLook look = panel(box(radial(0.5, 0.45, 0.75, 0.5, 0.4, {{0, QColor(0x3a, 0x3f, 0x8f)}, {0.6, QColor(0x1a, 0x1f, 0x52)}, {1, QColor(0x0b, 0x0f, 0x2c)}}), QColor(0x6d, 0x5b, 0xd0), 22));
-        look.box.borderWidth = 2;
-        return keep(look);
-    }();
-    static const ThemeLook* Reading_Frame = keep(panel(box(QColor(255, 255, 255, 10), QColor(199, 154, 42, 110), 16)));
-    static const ThemeLook* Refresh = keep(button(Gold_Button, downward(QColor(0xdc, 0xb0, 0x40), QColor(0x9c, 0x74, 0x18)), QColor(0x8a, 0x65, 0x11), Colour::Gold, 8, QMargins(30, 7, 30, 7), 11));
-
-    if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
-        return Menus;
-    if (named(w, {"centralWidget"}))
-        return Body;
-    if (named(w, {"Label14"}))
-        return Banner;
-    if (w->inherits("LinkLabel"))
-        return Link;
-    if (named(w, {"lblLabel_0", "lblLabel_1", "lblLabel_2"}))
-        return Steps;
-    if (named(w, {"lblCrystalName"}))
-        return Name;
-    if (named(w, {"lblCrystalDesc"}))
-        return Reading;
-    if (qobject_cast<const QLabel*>(w))
-        return Label;
-    if (named(w, {"fraCrystal"}))
-        return Crystal;
-    if (named(w, {"fraReading"}))
-        return Reading_Frame;
-    if (named(w, {"cmdRefresh"}))
-        return Refresh;
-    return nullptr;
+    static const ThemeLook* Crystal = keep(panel(box(radial(0.5, 0.45, 0.75, 0.5, 0.4, {{0, QColor(0x3a, 0x3f, 0x8f)}, {0.6, QColor(0x1a, 0x1f, 0x52)}, {1, QColor(0x0b, 0x0f, 0x2c)}}), QColor(0x6d, 0x5b, 0xd0), 22)),
+                                           [](ThemeLook& look) { look.box.borderWidth = 2; });
+    static const Row Rows[] = {
+        {isMenu, keep(menus(Divination_Menus))},
+        {"centralWidget", keep(panel(box(linear(0, 0, 0.35, 1, {{0, QColor(0x13, 0x1d, 0x45)}, {0.55, QColor(0x0a, 0x10, 0x30)}, {1, QColor(0x03, 0x05, 0x10)}}))))},
+        {"Label14", keep(Link, [](ThemeLook& look) { look.pointSize = 11; })},
+        {isLink, keep(Link)},
+        {"lblLabel_0 lblLabel_1 lblLabel_2", keep(serif(italic(text(QColor(0xc9, 0xb8, 0xff), 14))))},
+        {"lblCrystalName", keep(serif(text(Colour::Gold, 22, 1)))},
+        {"lblCrystalDesc", keep(text(QColor(0xec, 0xeb, 0xf5), 12))},
+        {is<QLabel>, keep(text(Colour::Moonlight))},
+        {"fraCrystal", Crystal},
+        {"fraReading", keep(panel(box(QColor(255, 255, 255, 10), QColor(199, 154, 42, 110), 16)))},
+        {"cmdRefresh", keep(button(Gold_Button, downward(QColor(0xdc, 0xb0, 0x40), QColor(0x9c, 0x74, 0x18)), QColor(0x8a, 0x65, 0x11), Colour::Gold, 8, QMargins(30, 7, 30, 7), 11))},
+    };
+    return pick(Rows, w);
 }
 
 // --- Zev Gemology's entry window --------------------------------------------------------------
 
 const ThemeLook* entryLook(const QWidget* w)
 {
-    static const ThemeLook* Menus = keep(menus(Blue_Menus));
-    static const ThemeLook* Body = keep(panel(box(linear(0, 0, 0, 1, {{0, QColor(0x14, 0x1d, 0x46)}, {0.5, QColor(0x0a, 0x0f, 0x28)}, {1, QColor(0x02, 0x03, 0x08)}}))));
-    static const ThemeLook* Label = keep(text(Colour::Moonlight));
-    static const ThemeLook* Title = keep(text(Colour::Gold, 22, 1));
-    static const ThemeLook* Subtitle = [] {
-        ThemeLook look = text(Colour::Sky);
-        look.italic = true;
-        return keep(look);
-    }();
-    static const ThemeLook* Heading = keep(text(Colour::Gold, 11, 1));
-    static const ThemeLook* Unit = keep(text(QColor(0x9f, 0xb0, 0xe8)));
-    static const ThemeLook* Explain = keep(text(Colour::Sky));
-    static const ThemeLook* Main = keep(panel(box(QColor(12, 18, 46, 200), Colour::Steel, 12)));
-    static const ThemeLook* Panel = keep(panel(box(QColor(27, 36, 80, 150), QColor(0x2f, 0x3d, 0x7a), 9)));
-    static const ThemeLook* Group = [] {
-        ThemeLook look = group(Colour::Cyan, box(QColor(14, 22, 56, 170), QColor(0x35, 0x49, 0x8f), 8), 6, 12, 5);
-        return keep(look);
-    }();
-    static const ThemeLook* Field = [] {
-        ThemeLook look = field(Colour::Midnight, QColor(0x4a, 0x5a, 0xa0), 5, QMargins(6, 3, 6, 3), Colour::Cyan);
-        look.text = Colour::White;
-        look.selection = QColor(0x2f, 0x6f, 0xd0);
-        look.minContentHeight = 20;
-        look.items = &Entry_Items;
-        look.listPopup = true;
-        return keep(look);
-    }();
-    static const ThemeLook* Drop_List = [] {
-        ThemeLook look = panel(box(Colour::Midnight, QColor(0x4a, 0x5a, 0xa0)));
-        look.text = Colour::White;
-        look.items = &Entry_Items;
-        return keep(look);
-    }();
-    static const ThemeLook* Places = [] {
-        ThemeLook look = panel(box(Colour::Midnight, Colour::Cyan));
-        look.text = Colour::White;
-        look.items = &Place_Items;
-        return keep(look);
-    }();
-    static const ThemeLook* Choice = [] {
-        ThemeLook look = choice(Colour::Moonlight, 0, 7);
-        look.hoverBorder = Colour::Cyan;
-        return keep(look);
-    }();
-    static const ThemeLook* Button = [] {
-        ThemeLook look = button(Blue_Button, Blue_Button_Hover, Blue_Button_Pressed, Colour::Periwinkle, 8, QMargins(16, 7, 16, 7));
-        look.focusBorder = Colour::Cyan;
-        return keep(look);
-    }();
-    static const ThemeLook* Reading_Button = [] {
-        ThemeLook look = button(downward(QColor(0xe3, 0xb6, 0x40), QColor(0x8a, 0x65, 0x11)), downward(QColor(0xf4, 0xcc, 0x5c), QColor(0xa2, 0x7a, 0x1c)),
-                                QColor(0x7a, 0x5a, 0x10), QColor(0xff, 0xe0, 0x8a), 8, QMargins(34, 10, 34, 10), 12);
-        look.text = QColor(0x1b, 0x13, 0x00);
-        look.focusBorder = Colour::Cyan;
-        return keep(look);
-    }();
-    static const ThemeLook* Co_Brand = keep(panel(box(Colour::Night, Colour::Steel, 0, {}, ThemeBox::Edges::Top)));
-    static const ThemeLook* Link = keep(link(Colour::Gold));
-
-    if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
-        return Menus;
-    if (named(w, {"centralWidget"}))
-        return Body;
-    if (named(w, {"lstPlacesRows"}))
-        return Places;
-    if (qobject_cast<const QAbstractItemView*>(w) && inside<QComboBox>(w))
-        return Drop_List;
-    if (w->inherits("LinkLabel"))
-        return Link;
-    if (named(w, {"lblTitle"}))
-        return Title;
-    if (named(w, {"lblSubtitle"}))
-        return Subtitle;
-    if (named(w, {"lblExplain"}))
-        return Explain;
-    if (qobject_cast<const QLabel*>(w)) {
-        const QString role = roleOf(w);
-        return role == QLatin1String("heading") ? Heading : role == QLatin1String("unit") ? Unit : Label;
-    }
-    if (named(w, {"fraMain"}))
-        return Main;
-    if (named(w, {"fraCoBrand"}))
-        return Co_Brand;
-    if (roleOf(w) == QLatin1String("panel"))
-        return Panel;
-    if (qobject_cast<const QGroupBox*>(w))
-        return Group;
-    if (qobject_cast<const QLineEdit*>(w) && !inside<QComboBox>(w))
-        return Field;
-    if (qobject_cast<const QComboBox*>(w))
-        return Field;
-    if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w))
-        return Choice;
-    if (named(w, {"cmdRashi"}))
-        return Reading_Button;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const ThemeLook* Field = keep(listing(field(Colour::Midnight, QColor(0x4a, 0x5a, 0xa0), 5, QMargins(6, 3, 6, 3), Colour::Cyan), Colour::White, &Entry_Items),
+                                         [](ThemeLook& look) {
+                                             look.selection = QColor(0x2f, 0x6f, 0xd0);
+                                             look.minContentHeight = 20;
+                                             look.listPopup = true;
+                                         });
+    static const ThemeLook* Button = keep(button(Blue_Button, Blue_Button_Hover, Blue_Button_Pressed, Colour::Periwinkle, 8, QMargins(16, 7, 16, 7)),
+                                          [](ThemeLook& look) { look.focusBorder = Colour::Cyan; });
+    static const ThemeLook* Reading_Button = keep(button(downward(QColor(0xe3, 0xb6, 0x40), QColor(0x8a, 0x65, 0x11)), downward(QColor(0xf4, 0xcc, 0x5c), QColor(0xa2, 0x7a, 0x1c)),
+                                                         QColor(0x7a, 0x5a, 0x10), QColor(0xff, 0xe0, 0x8a), 8, QMargins(34, 10, 34, 10), 12),
+                                                  [](ThemeLook& look) {
+                                                      look.text = QColor(0x1b, 0x13, 0x00);
+                                                      look.focusBorder = Colour::Cyan;
+                                                  });
+    static const Row Rows[] = {
+        {isMenu, keep(menus(Blue_Menus))},
+        {"centralWidget", keep(panel(box(linear(0, 0, 0, 1, {{0, QColor(0x14, 0x1d, 0x46)}, {0.5, QColor(0x0a, 0x0f, 0x28)}, {1, QColor(0x02, 0x03, 0x08)}}))))},
+        {"lstPlacesRows", keep(listing(panel(box(Colour::Midnight, Colour::Cyan)), Colour::White, &Place_Items))},
+        {isDropList, keep(listing(panel(box(Colour::Midnight, QColor(0x4a, 0x5a, 0xa0))), Colour::White, &Entry_Items))},
+        {isLink, keep(link(Colour::Gold))},
+        {"lblTitle", keep(text(Colour::Gold, 22, 1))},
+        {"lblSubtitle", keep(italic(text(Colour::Sky)))},
+        {"lblExplain", keep(text(Colour::Sky))},
+        {{is<QLabel>, "heading"}, keep(text(Colour::Gold, 11, 1))},
+        {{is<QLabel>, "unit"}, keep(text(QColor(0x9f, 0xb0, 0xe8)))},
+        {is<QLabel>, keep(text(Colour::Moonlight))},
+        {"fraMain", keep(panel(box(QColor(12, 18, 46, 200), Colour::Steel, 12)))},
+        {"fraCoBrand", keep(panel(box(Colour::Night, Colour::Steel, 0, {}, ThemeBox::Edges::Top)))},
+        {{nullptr, "panel"}, keep(panel(box(QColor(27, 36, 80, 150), QColor(0x2f, 0x3d, 0x7a), 9)))},
+        {is<QGroupBox>, keep(group(Colour::Cyan, box(QColor(14, 22, 56, 170), QColor(0x35, 0x49, 0x8f), 8), 6, 12, 5))},
+        {isField, Field},
+        {is<QComboBox>, Field},
+        {isChoice, keep(choice(Colour::Moonlight, 0, 7), [](ThemeLook& look) { look.hoverBorder = Colour::Cyan; })},
+        {"cmdRashi", Reading_Button},
+        {is<QPushButton>, Button},
+    };
+    return pick(Rows, w);
 }
 
 // --- the display window and the report -------------------------------------------------------
 
-const QStringList Display_Families{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")};
-
 ThemeLook displayFont(ThemeLook look)
 {
-    look.families = Display_Families;
+    look.families = {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")};
     return look;
 }
 
@@ -522,85 +471,50 @@ ThemeLook redButton()
     return displayFont(button(QColor(0x5a, 0x14, 0x14), QColor(0x7a, 0x1c, 0x1c), QColor(0x40, 0x10, 0x10), QColor(0xc0, 0x60, 0x60), 6, QMargins(22, 6, 22, 6)));
 }
 
+// The box around one tab's reading, and the text of the reading, in the tab's own red.
+ThemeLook signGroup(const QColor& fill) { return displayFont(group(Colour::White, box(fill, Colour::Rose, 4), 10, 12, 4)); }
+
+ThemeLook signAbout(const QColor& fill)
+{
+    return listing(displayFont(field(fill, Colour::Rose, 0, QMargins(), QColor(), 10)), QColor(0, 255, 255), nullptr, &Display_Bars);
+}
+
 const ThemeLook* displayLook(const QWidget* w)
 {
     static const ThemeLook* Plain = keep(displayFont(ThemeLook()));
-    static const ThemeLook* Menus = keep(displayFont(menus(Blue_Menus)));
-    static const ThemeLook* Body = keep(displayFont(panel(box(Colour::Wine))));
-    static const ThemeLook* Strip = keep(displayFont(panel(box(QColor(0x2a, 0x09, 0x09), Colour::Garnet, 4))));
-    static const ThemeLook* Link = keep(displayFont(link(Colour::Gold)));
-    static const ThemeLook* Banner = keep(displayFont(link(Colour::Gold, 11)));
-    static const QColor Sign_Fills[] = {QColor(116, 16, 16), QColor(99, 14, 14), QColor(64, 0, 0)};
-    static const ThemeLook* Groups[3];
-    static const ThemeLook* Abouts[3];
-    if (!Groups[0])
-        for (int tab = 0; tab < 3; ++tab) {
-            Groups[tab] = keep(displayFont(group(Colour::White, box(Sign_Fills[tab], Colour::Rose, 4), 10, 12, 4)));
-            ThemeLook about = displayFont(field(Sign_Fills[tab], Colour::Rose, 0, QMargins(), QColor(), 10));
-            about.text = QColor(0, 255, 255);
-            about.scrollBars = &Display_Bars;
-            Abouts[tab] = keep(about);
-        }
-    static const ThemeLook* Caption = keep(displayFont(text(QColor(0, 255, 0), 0, 1)));
-    static const ThemeLook* Picture_Caption = keep(displayFont(text(QColor(255, 215, 0), 0, 1)));
-    static const ThemeLook* Value = keep(displayFont(text(QColor(0, 255, 255), 0, 1)));
-    static const ThemeLook* Note = keep(displayFont(text(QColor(255, 235, 170))));
-    static const ThemeLook* Button = keep(redButton());
-
-    if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
-        return Menus;
-    if (named(w, {"centralWidget"}))
-        return Body;
-    if (named(w, {"fraBanner", "fraCommands"}))
-        return Strip;
-    if (named(w, {"Label61"}))
-        return Banner;
-    if (w->inherits("LinkLabel"))
-        return Link;
-    const int sign = named(w, {"fraBirthStone", "txtBirthStoneAbout"}) ? 0
-                     : named(w, {"fraSunSign", "txtSunSignAbout"})  ? 1
-                     : named(w, {"fraMoonSign", "txtMoonSignAbout"}) ? 2
-                                                                       : -1;
-    if (sign >= 0)
-        return qobject_cast<const QGroupBox*>(w) ? Groups[sign] : Abouts[sign];
-    if (qobject_cast<const QLabel*>(w)) {
-        const QString role = roleOf(w);
-        if (role == QLatin1String("caption"))
-            return Caption;
-        if (role == QLatin1String("picture-caption"))
-            return Picture_Caption;
-        if (role == QLatin1String("value"))
-            return Value;
-        if (role == QLatin1String("note"))
-            return Note;
-        return Plain;
-    }
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return Plain;
+    static const Row Rows[] = {
+        {isMenu, keep(displayFont(menus(Blue_Menus)))},
+        {"centralWidget", keep(displayFont(panel(box(Colour::Wine))))},
+        {"fraBanner fraCommands", keep(displayFont(panel(box(QColor(0x2a, 0x09, 0x09), Colour::Garnet, 4))))},
+        {"Label61", keep(displayFont(link(Colour::Gold, 11)))},
+        {isLink, keep(displayFont(link(Colour::Gold)))},
+        {"fraBirthStone", keep(signGroup(QColor(116, 16, 16)))},
+        {"fraSunSign", keep(signGroup(QColor(99, 14, 14)))},
+        {"fraMoonSign", keep(signGroup(QColor(64, 0, 0)))},
+        {"txtBirthStoneAbout", keep(signAbout(QColor(116, 16, 16)))},
+        {"txtSunSignAbout", keep(signAbout(QColor(99, 14, 14)))},
+        {"txtMoonSignAbout", keep(signAbout(QColor(64, 0, 0)))},
+        {{is<QLabel>, "caption"}, keep(displayFont(text(QColor(0, 255, 0), 0, 1)))},
+        {{is<QLabel>, "picture-caption"}, keep(displayFont(text(QColor(255, 215, 0), 0, 1)))},
+        {{is<QLabel>, "value"}, keep(displayFont(text(QColor(0, 255, 255), 0, 1)))},
+        {{is<QLabel>, "note"}, keep(displayFont(text(QColor(255, 235, 170))))},
+        {is<QPushButton>, keep(redButton())},
+        {{}, Plain},
+    };
+    return pick(Rows, w);
 }
 
 const ThemeLook* reportLook(const QWidget* w)
 {
-    static const ThemeLook* Window = keep(panel(box(Colour::Wine)));
-    static const ThemeLook* Label = keep(displayFont(ThemeLook()));
-    static const ThemeLook* Link = keep(displayFont(link(Colour::Gold)));
-    static const ThemeLook* Banner = keep(displayFont(link(Colour::Gold, 11)));
-    static const ThemeLook* Report = keep(panel(box(Colour::White, Colour::Rose)));
-    static const ThemeLook* Button = keep(redButton());
-    if (w->isWindow())
-        return Window;
-    if (named(w, {"Label1"}))
-        return Banner;
-    if (w->inherits("LinkLabel"))
-        return Link;
-    if (qobject_cast<const QLabel*>(w))
-        return Label;
-    if (named(w, {"RTB"}))
-        return Report;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const Row Rows[] = {
+        {isWindow, keep(panel(box(Colour::Wine)))},
+        {"Label1", keep(displayFont(link(Colour::Gold, 11)))},
+        {isLink, keep(displayFont(link(Colour::Gold)))},
+        {is<QLabel>, keep(displayFont(ThemeLook()))},
+        {"RTB", keep(panel(box(Colour::White, Colour::Rose)))},
+        {is<QPushButton>, keep(redButton())},
+    };
+    return pick(Rows, w);
 }
 
 // --- Crystal Healing -----------------------------------------------------------------------
@@ -608,169 +522,68 @@ const ThemeLook* reportLook(const QWidget* w)
 const ThemeLook* healingLook(const QWidget* w)
 {
     static const QColor Ink(0xf2, 0xf4, 0xff);
-    static const ThemeLook* Menus = keep(menus(Healing_Menus));
-    static const ThemeLook* Body = keep(panel(box(linear(0, 0, 0, 1, {{0, QColor(0x0d, 0x14, 0x33)}, {0.55, QColor(0x07, 0x0b, 0x1f)}, {1, QColor(0x02, 0x03, 0x09)}}))));
-    static const ThemeLook* Label = keep(text(QColor(0xdf, 0xe5, 0xfb), 10));
-    static const ThemeLook* Banner_Strip = keep(panel(box(Banner_Purple, QColor(0x8e, 0x5c, 0xc4), 0, {}, ThemeBox::Edges::Bottom)));
-    static const ThemeLook* Banner = keep(link(Colour::Cream, 10));
-    static const ThemeLook* Title = keep(text(Colour::Ice, 21, 1));
-    static const ThemeLook* Welcome = keep(text(QColor(0xff, 0x9a, 0x9a), 10));
-    static const ThemeLook* Notice = [] {
-        ThemeLook look = text(QColor(0x9f, 0xb0, 0xd8), 9);
-        look.italic = true;
-        return keep(look);
-    }();
-    static const ThemeLook* Promotions = keep(panel(box(QColor(0x0b, 0x11, 0x28), QColor(0x2a, 0x35, 0x66), 0, {}, ThemeBox::Edges::Top)));
-    static const ThemeLook* Link = keep(link(Colour::Gold, 10));
-    static const ThemeLook* Page = keep(panel(box(radial(0.3, 0.2, 1.1, 0.3, 0.2, {{0, QColor(0x1a, 0x24, 0x52)}, {1, QColor(0x08, 0x0c, 0x20)}}), QColor(0x3a, 0x4a, 0x8a), 14)));
-    static const ThemeLook* Heading = keep(text(Colour::Gold, 11, 1));
-    static const ThemeLook* How_To = keep(text(Colour::Lilac, 15, 1));  // a heading, larger
-    static const ThemeLook* How_To_Text = keep(text(QColor(0xe6, 0xe9, 0xf7), 11));
-    static const ThemeLook* Description = [] {
-        ThemeLook look = text(QColor(0xf3, 0xf0, 0xff), 11);
-        look.box = box(QColor(120, 140, 255, 18), QColor(0x2c, 0x38, 0x70), 10, QMargins(12, 12, 12, 12));
-        return keep(look);
-    }();
-    static const ThemeLook* Group = [] {
-        ThemeLook look = group(Colour::Ice, box(QColor(90, 40, 140, 46), QColor(0x8e, 0x5c, 0xc4), 12), 0, 14, 6, 11);
-        return keep(look);
-    }();
-    static const ThemeLook* Choice = keep(choice(QColor(0xee, 0xf0, 0xff), 10, 10, QMargins(0, 3, 0, 3)));
-    static const ThemeLook* Drop_Down = [] {
-        ThemeLook look = field(QColor(0x0a, 0x0f, 0x26), QColor(0x4a, 0x5a, 0xa0), 6, QMargins(10, 5, 10, 5), Colour::Ice, 10);
-        look.text = Ink;
-        look.items = &Healing_Drop_Items;
-        return keep(look);
-    }();
-    static const ThemeLook* Drop_List = [] {
-        ThemeLook look = panel(box(QColor(0x0e, 0x15, 0x34), QColor(0x4a, 0x5a, 0xa0)));
-        look.text = Ink;
-        look.items = &Healing_Drop_Items;
-        look.scrollBars = &Healing_Bars;
-        return keep(look);
-    }();
-    static const ThemeLook* Find = [] {
-        ThemeLook look = field(QColor(0x0a, 0x0f, 0x26), QColor(0x4a, 0x5a, 0xa0), 6, QMargins(10, 5, 10, 5), Colour::Ice, 10);
-        look.text = Ink;
-        return keep(look);
-    }();
-    static const ThemeLook* List = [] {
-        ThemeLook look = field(QColor(0x0a, 0x0f, 0x26), QColor(0x3a, 0x4a, 0x8a), 8, QMargins(4, 4, 4, 4), QColor(), 10);
-        look.text = Ink;
-        look.items = &Healing_Items;
-        look.scrollBars = &Healing_Bars;
-        return keep(look);
-    }();
-    static const ThemeLook* Found = [] {
-        ThemeLook look = *List;
+    static const ThemeLook List = listing(field(QColor(0x0a, 0x0f, 0x26), QColor(0x3a, 0x4a, 0x8a), 8, QMargins(4, 4, 4, 4), QColor(), 10), Ink,
+                                          &Healing_Items, &Healing_Bars);
+    static const ThemeLook* Found = keep(List, [](ThemeLook& look) {
         look.box.fill = QColor(0x0e, 0x15, 0x34);
         look.box.border = Colour::Ice;
         look.items = &Found_Items;
-        return keep(look);
-    }();
-    static const ThemeLook* About = [] {
-        ThemeLook look = *List;
-        look.box.padding = QMargins(8, 8, 8, 8);
-        return keep(look);
-    }();
-    static const ThemeLook* In_Readings = [] {
-        ThemeLook look = text(Colour::Lilac, 9);
-        look.italic = true;
-        return keep(look);
-    }();
+    });
+    static const ThemeLook* Description = keep(text(QColor(0xf3, 0xf0, 0xff), 11), [](ThemeLook& look) {
+        look.box = box(QColor(120, 140, 255, 18), QColor(0x2c, 0x38, 0x70), 10, QMargins(12, 12, 12, 12));
+    });
+    static const ThemeLook Drop_Down = field(QColor(0x0a, 0x0f, 0x26), QColor(0x4a, 0x5a, 0xa0), 6, QMargins(10, 5, 10, 5), Colour::Ice, 10);
     static const ThemeLook* Button = keep(button(Blue_Button, Blue_Button_Hover, Blue_Button_Pressed, Colour::Periwinkle, 8, QMargins(24, 7, 24, 7), 10));
     static const ThemeLook* Next = keep(button(downward(QColor(0x8e, 0x5c, 0xc4), QColor(0x5a, 0x2d, 0x8c)), Blue_Button_Hover, Blue_Button_Pressed, Colour::Lilac, 8, QMargins(24, 7, 24, 7), 10));
-
-    if (qobject_cast<const QMenuBar*>(w) || qobject_cast<const QMenu*>(w))
-        return Menus;
-    if (named(w, {"centralWidget"}))
-        return Body;
-    if (named(w, {"fraBanner"}))
-        return Banner_Strip;
-    if (named(w, {"fraPromotions"}))
-        return Promotions;
-    if (qobject_cast<const QAbstractItemView*>(w) && inside<QComboBox>(w))
-        return Drop_List;
-    if (named(w, {"Label14"}))
-        return Banner;
-    if (named(w, {"lblCobrand", "lblFullBrand"}))
-        return Link;
-    if (named(w, {"lblTitle"}))
-        return Title;
-    if (named(w, {"lblWelcome"}))
-        return Welcome;
-    if (named(w, {"lblNotice"}))
-        return Notice;
-    if (named(w, {"lblHowToUse"}))
-        return How_To;
-    if (named(w, {"lblHowToUseText"}))
-        return How_To_Text;
-    if (qobject_cast<const QLabel*>(w)) {
-        const QString role = roleOf(w);
-        return role == QLatin1String("heading")       ? Heading
-               : role == QLatin1String("description") ? Description
-               : role == QLatin1String("inReadings")  ? In_Readings
-                                                      : Label;
-    }
-    if (qobject_cast<const QFrame*>(w) && qobject_cast<const QStackedWidget*>(w->parentWidget()))
-        return Page;
-    if (qobject_cast<const QGroupBox*>(w))
-        return Group;
-    if (qobject_cast<const QRadioButton*>(w))
-        return Choice;
-    if (qobject_cast<const QComboBox*>(w))
-        return Drop_Down;
-    if (named(w, {"txtFind"}))
-        return Find;
-    if (named(w, {"lstFound"}))
-        return Found;
-    if (qobject_cast<const QPlainTextEdit*>(w))
-        return About;
-    if (qobject_cast<const QAbstractItemView*>(w))
-        return List;
-    if (named(w, {"cmdNext"}))
-        return Next;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const Row Rows[] = {
+        {isMenu, keep(menus(Healing_Menus))},
+        {"centralWidget", keep(panel(box(linear(0, 0, 0, 1, {{0, QColor(0x0d, 0x14, 0x33)}, {0.55, QColor(0x07, 0x0b, 0x1f)}, {1, QColor(0x02, 0x03, 0x09)}}))))},
+        {"fraBanner", keep(panel(box(Banner_Purple, QColor(0x8e, 0x5c, 0xc4), 0, {}, ThemeBox::Edges::Bottom)))},
+        {"fraPromotions", keep(panel(box(QColor(0x0b, 0x11, 0x28), QColor(0x2a, 0x35, 0x66), 0, {}, ThemeBox::Edges::Top)))},
+        {isDropList, keep(listing(panel(box(QColor(0x0e, 0x15, 0x34), QColor(0x4a, 0x5a, 0xa0))), Ink, &Healing_Drop_Items, &Healing_Bars))},
+        {"Label14", keep(link(Colour::Cream, 10))},
+        {"lblCobrand lblFullBrand", keep(link(Colour::Gold, 10))},
+        {"lblTitle", keep(text(Colour::Ice, 21, 1))},
+        {"lblWelcome", keep(text(QColor(0xff, 0x9a, 0x9a), 10))},
+        {"lblNotice", keep(italic(text(QColor(0x9f, 0xb0, 0xd8), 9)))},
+        {"lblHowToUse", keep(text(Colour::Lilac, 15, 1))},  // a heading, larger
+        {"lblHowToUseText", keep(text(QColor(0xe6, 0xe9, 0xf7), 11))},
+        {{is<QLabel>, "heading"}, keep(text(Colour::Gold, 11, 1))},
+        {{is<QLabel>, "description"}, Description},
+        {{is<QLabel>, "inReadings"}, keep(italic(text(Colour::Lilac, 9)))},
+        {is<QLabel>, keep(text(QColor(0xdf, 0xe5, 0xfb), 10))},
+        {isPage, keep(panel(box(radial(0.3, 0.2, 1.1, 0.3, 0.2, {{0, QColor(0x1a, 0x24, 0x52)}, {1, QColor(0x08, 0x0c, 0x20)}}), QColor(0x3a, 0x4a, 0x8a), 14)))},
+        {is<QGroupBox>, keep(group(Colour::Ice, box(QColor(90, 40, 140, 46), QColor(0x8e, 0x5c, 0xc4), 12), 0, 14, 6, 11))},
+        {is<QRadioButton>, keep(choice(QColor(0xee, 0xf0, 0xff), 10, 10, QMargins(0, 3, 0, 3)))},
+        {is<QComboBox>, keep(listing(Drop_Down, Ink, &Healing_Drop_Items))},
+        {"txtFind", keep(Drop_Down)},
+        {"lstFound", Found},
+        {is<QPlainTextEdit>, keep(List, [](ThemeLook& look) { look.box.padding = QMargins(8, 8, 8, 8); })},
+        {is<QAbstractItemView>, keep(List)},
+        {"cmdNext", Next},
+        {is<QPushButton>, Button},
+    };
+    return pick(Rows, w);
 }
 
 // --- the message boxes -----------------------------------------------------------------------
 
 const ThemeLook* messageLook(const QWidget* w)
 {
-    static const ThemeLook* Window = keep(panel(box(QColor(0x11, 0x19, 0x36))));
-    static const ThemeLook* Label = keep(text(QColor(0xf0, 0xee, 0xf8), 10));
-    static const ThemeLook* Button = [] {
-        ThemeLook look = button(QColor(0x2a, 0x35, 0x66), QColor(0x3a, 0x4a, 0x8a), QColor(0x2a, 0x35, 0x66), QColor(0x6f, 0x7f, 0xc7), 6, QMargins(20, 5, 20, 5));
-        look.bold = -1;
-        look.minWidth = 60;
-        return keep(look);
-    }();
-    static const ThemeLook* Message = [] {
-        ThemeLook look = *Label;
-        look.minWidth = 240;
-        return keep(look);
-    }();
-    if (qobject_cast<const QMessageBox*>(w))
-        return Window;
-    if (named(w, {"qt_msgbox_label"}))
-        return Message;
-    if (qobject_cast<const QLabel*>(w))
-        return Label;
-    if (qobject_cast<const QPushButton*>(w))
-        return Button;
-    return nullptr;
+    static const ThemeLook Label = text(QColor(0xf0, 0xee, 0xf8), 10);
+    static const Row Rows[] = {
+        {is<QMessageBox>, keep(panel(box(QColor(0x11, 0x19, 0x36))))},
+        {"qt_msgbox_label", keep(Label, [](ThemeLook& look) { look.minWidth = 240; })},
+        {is<QLabel>, keep(Label)},
+        {is<QPushButton>, keep(plainButton(QColor(0x3a, 0x4a, 0x8a), QMargins(20, 5, 20, 5)), [](ThemeLook& look) { look.minWidth = 60; })},
+    };
+    return pick(Rows, w);
 }
 
 // The scroll bars of a scrolled window body, and of the controls that scroll in it.
 const ThemeLook* scrollBarLook(const QWidget* w)
 {
-    static const ThemeLook* Body = [] {
-        ThemeLook look;
-        look.scrollBars = &Body_Bars;
-        return keep(look);
-    }();
+    static const ThemeLook* Body = keep(ThemeLook(), [](ThemeLook& look) { look.scrollBars = &Body_Bars; });
     const QWidget* area = w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr;
     if (area && area->objectName().endsWith(QLatin1String("Scroll")))
         return Body;
@@ -778,11 +591,8 @@ const ThemeLook* scrollBarLook(const QWidget* w)
         if (const ThemeLook* look = Theme::Look_Of(at); look && look->scrollBars) {
             static QHash<const ThemeScrollBar*, const ThemeLook*> looks;
             const ThemeLook*& bars = looks[look->scrollBars];
-            if (!bars) {
-                ThemeLook barLook;
-                barLook.scrollBars = look->scrollBars;
-                bars = keep(barLook);
-            }
+            if (!bars)
+                bars = keep(ThemeLook(), [&](ThemeLook& barLook) { barLook.scrollBars = look->scrollBars; });
             return bars;
         }
     return nullptr;
@@ -790,26 +600,21 @@ const ThemeLook* scrollBarLook(const QWidget* w)
 
 const ThemeLook* lookFor(const QWidget* w)
 {
-    // The place finder's list is a window of its own, opened over the entry window's City.
-    const QString window = w->objectName() == QLatin1String("lstPlacesRows") ? QStringLiteral("frmGemologyMain") : windowOf(w);
-    if (window == QLatin1String("frmMDI"))
-        return launcherLook(w);
-    if (window == QLatin1String("frmAbout"))
-        return aboutLook(w);
-    if (window == QLatin1String("frmDonate"))
-        return donationLook(w);
-    if (window == QLatin1String("frmCrystalDivinationMain"))
-        return divinationLook(w);
-    if (window == QLatin1String("frmGemologyMain"))
-        return entryLook(w);
-    if (window == QLatin1String("frmGemologyDisplay"))
-        return displayLook(w);
-    if (window == QLatin1String("frmGemologySave"))
-        return reportLook(w);
-    if (window == QLatin1String("frmCrystalHealingMain"))
-        return healingLook(w);
-    if (window == QLatin1String("QMessageBox"))
-        return messageLook(w);
+    static const std::pair<const char*, const ThemeLook* (*)(const QWidget*)> Windows[] = {
+        {"frmMDI", launcherLook},
+        {"frmAbout", aboutLook},
+        {"frmDonate", donationLook},
+        {"frmCrystalDivinationMain", divinationLook},
+        {"frmGemologyMain", entryLook},
+        {"frmGemologyDisplay", displayLook},
+        {"frmGemologySave", reportLook},
+        {"frmCrystalHealingMain", healingLook},
+        {"QMessageBox", messageLook},
+    };
+    const QString window = windowOf(w);
+    for (const auto& [name, look] : Windows)
+        if (window == QLatin1String(name))
+            return look(w);
     return nullptr;
 }
 
