@@ -1,5 +1,5 @@
 // What any launcher showing the launcher's words must pay: the same menus, buttons, captions and
-// links in the same fonts, in the plainest window Qt has (no pictures, no style sheet, no
+// links in the same fonts, in the plainest window Qt has (no pictures, no theme, no
 // gradients). Start-up cannot come nearer the floor than this.
 #include "first_frame.h"
 

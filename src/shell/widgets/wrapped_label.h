@@ -16,8 +16,8 @@ public:
     int heightForWidth(int width) const override;
 
 private:
-    // Everything a height for a width depends on; a style sheet acts through the font, the
-    // margins and the other settings here.
+    // Everything a height for a width depends on; the theme acts through the font, the margins
+    // and the other settings here.
     struct Setting {
         QString text;
         QFont font;
