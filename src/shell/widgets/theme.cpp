@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QPlainTextEdit>
 
+#include <deque>
 #include <initializer_list>
 #include <utility>
 
@@ -193,9 +194,11 @@ ThemeLook field(const QColor& fill, const QColor& border, int radius, QMargins p
     return look;
 }
 
+// Keeps a look for the program's life: one for each kind of control.
 const ThemeLook* keep(ThemeLook look)
 {
-    return new ThemeLook(std::move(look));  // made once for each kind of control, for the program's life
+    static std::deque<ThemeLook> kept;  // its looks never move
+    return &kept.emplace_back(std::move(look));
 }
 
 // Keeps a look after a change the helpers above do not make.
