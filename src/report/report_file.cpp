@@ -42,6 +42,12 @@ QString With_Default_Suffix(const QString& path, const QString& suffix)
     return path.endsWith(u'.') ? path + suffix : path + u'.' + suffix;
 }
 
+bool Names_A_Folder(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() || name == u'.' || name == QStringLiteral("..") || QFileInfo(path).isDir();
+}
+
 // The file is written unbuffered: each write then reaches the system at once, so its failure
 // is reported by that write and also marks the save file as failed, and commit() can never
 // rename a file whose last buffered part was lost (a full disk fails only that final flush,

@@ -98,6 +98,30 @@ private slots:
         if (existing)
             QCOMPARE(Content_Of(folder.filePath(name)), saved ? report : Old_Report);
     }
+
+    void folderNamesAreKnown_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("folder");
+
+        QTest::newRow("a name ending with a slash") << QStringLiteral("reports/") << true;
+        QTest::newRow("a folder that exists") << QStringLiteral("reports") << true;
+        QTest::newRow("the folder above") << QStringLiteral("..") << true;
+        QTest::newRow("this folder") << QStringLiteral(".") << true;
+        QTest::newRow("a file in the folder") << QStringLiteral("reports/reading") << false;
+        QTest::newRow("a new name") << QStringLiteral("reading.pdf") << false;
+        QTest::newRow("a hidden file") << QStringLiteral(".rtf") << false;
+    }
+
+    void folderNamesAreKnown()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, folder);
+        QTemporaryDir scratch;
+        QVERIFY(QDir(scratch.path()).mkdir(QStringLiteral("reports")));
+
+        QCOMPARE(Names_A_Folder(scratch.filePath(name)), folder);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestReportFile)
