@@ -146,6 +146,7 @@ void frmGemologyDisplay::showMoonSign()
 void frmGemologyDisplay::showReading(const GemologyReading& written)
 {
     Write_Over(reading, written);
+    birth.reset();
     showBirthStone();
     if (sunUi)
         showSunSign();
@@ -154,6 +155,12 @@ void frmGemologyDisplay::showReading(const GemologyReading& written)
     ui->SSTab1->setCurrentIndex(0);
     body->verticalScrollBar()->setValue(0);
     body->horizontalScrollBar()->setValue(0);
+}
+
+void frmGemologyDisplay::showReading(const GemologyReading& written, const BirthData& birthData)
+{
+    showReading(written);
+    birth = birthData;
 }
 
 ReportTexts frmGemologyDisplay::reportTexts() const
@@ -175,7 +182,7 @@ ReportTexts frmGemologyDisplay::reportTexts() const
 
 frmGemologySave* frmGemologyDisplay::makeReport() const
 {
-    auto* report = new frmGemologySave(reportTexts());
+    auto* report = new frmGemologySave(reportTexts(), Reading_Summary_Of(birth, reading));
     Sub_Programs::manage(SubWindow::Report, report);
     return report;
 }

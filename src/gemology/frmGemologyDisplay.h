@@ -1,4 +1,5 @@
 #pragma once
+#include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
 #include "report/report_runs.h"
 
@@ -23,8 +24,10 @@ public:
     ~frmGemologyDisplay() override;
 
     // Shows a reading on the first tab, scrolled to the top; a field the reading did not write
-    // keeps what the window showed before.
+    // keeps what the window showed before. The birth data of an earlier reading is forgotten.
     void showReading(const GemologyReading& written);
+    // The same, for a reading made from that birth data, which the report's PDF tells.
+    void showReading(const GemologyReading& written, const BirthData& birth);
 
     // The eight texts the report repeats and the notes shown beside them, as the window shows
     // them now.
@@ -56,4 +59,6 @@ private:
     QScrollArea* body;
     // The reading shown: the placeholders, then every field a reading wrote, the latest of each.
     GemologyReading reading;
+    // The birth data of the last reading shown, when it came with it.
+    std::optional<BirthData> birth;
 };

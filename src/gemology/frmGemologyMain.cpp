@@ -440,7 +440,7 @@ void frmGemologyMain::cmdRashi_Click()
 
     close();
     if (auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display))) {
-        display->showReading(reading);
+        display->showReading(reading, birth);
         display->show();
         Sub_Programs::placeAtTopCentre(display);
     }

@@ -1,5 +1,7 @@
 #include "report/frmGemologySave.h"
 
+#include "report/reading_pdf.h"
+#include "report/report_document.h"
 #include "report/report_file.h"
 #include "report/report_links.h"
 #include "report/rtf_writer.h"
@@ -23,7 +25,6 @@
 namespace {
 
 const RtfFont Report_Font{QStringLiteral("Verdana"), 9.75};
-const QColor Link_Colour(0, 0, 238);
 
 QFont boxFont()
 {
@@ -34,41 +35,15 @@ QFont boxFont()
     return font;
 }
 
-// Inserts one line of a run; its web addresses become links.
-void insertLine(QTextCursor& cursor, const QString& line, const QTextCharFormat& format)
-{
-    qsizetype done = 0;
-    for (const TextSpan& span : Find_Web_Addresses(line)) {
-        cursor.insertText(line.mid(done, span.start - done), format);
-        const QString address = line.mid(span.start, span.length);
-        QTextCharFormat link = format;
-        link.setAnchor(true);
-        link.setAnchorHref(address);
-        link.setForeground(Link_Colour);
-        link.setFontUnderline(true);
-        cursor.insertText(address, link);
-        done = span.start + span.length;
-    }
-    cursor.insertText(line.mid(done), format);
-}
-
-void insertRun(QTextCursor& cursor, const TextRun& run)
-{
-    QTextCharFormat format;
-    format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
-    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-    const QStringList lines = Split_Lines(run.text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            cursor.insertBlock();
-        insertLine(cursor, lines.at(i), format);
-    }
-}
-
 }  // namespace
 
 frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
-    : QDialog(parent), ui(new Ui::frmGemologySave), runs(Build_Report_Runs(texts))
+    : frmGemologySave(texts, ReadingSummary(), parent)
+{
+}
+
+frmGemologySave::frmGemologySave(const ReportTexts& texts, const ReadingSummary& summary, QWidget* parent)
+    : QDialog(parent), ui(new Ui::frmGemologySave), texts(texts), summary(summary), runs(Build_Report_Runs(texts))
 {
     ui->setupUi(this);
     ui->RTB->setFont(boxFont());
@@ -77,6 +52,7 @@ frmGemologySave::frmGemologySave(const ReportTexts& texts, QWidget* parent)
     ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ClipboardGuard::protect(ui->RTB);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmGemologySave::cmdSave_Click);
+    connect(ui->cmdSavePdf, &QPushButton::clicked, this, &frmGemologySave::cmdSavePdf_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmGemologySave::cmdPrint_Click);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, ui->cmdSave, &QPushButton::click);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, ui->cmdPrint, &QPushButton::click);
@@ -129,8 +105,7 @@ void frmGemologySave::Build_Report()
     ui->RTB->clear();
     QTextCursor cursor(ui->RTB->document());
     cursor.beginEditBlock();  // the report is laid out once, when it is whole
-    for (const TextRun& run : runs)
-        insertRun(cursor, run);
+    Insert_Report_Runs(cursor, runs);
     cursor.endEditBlock();
     // Each line keeps the glyphs its layout shaped, so painting does not shape them again.
     for (QTextBlock block = ui->RTB->document()->begin(); block.isValid(); block = block.next())
@@ -142,14 +117,34 @@ void frmGemologySave::cmdSave_Click()
 {
     const QString chosen = Prompts::current().askSavePath(
         this, {QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf")});
-    if (chosen.isEmpty())
-        return;
-    const QString path = With_Default_Suffix(chosen, QStringLiteral("rtf"));
-    if (const auto failure = Write_Whole_File(path, Write_Rtf(runs, Report_Font))) {
+    if (!chosen.isEmpty())
+        saveAs(chosen, QStringLiteral("rtf"), [this] { return Write_Rtf(runs, Report_Font); });
+}
+
+void frmGemologySave::cmdSavePdf_Click()
+{
+    const QString chosen = Prompts::current().askSavePath(this, {QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")});
+    if (!chosen.isEmpty())
+        saveAs(chosen, QStringLiteral("pdf"), [this] { return Reading_Pdf(texts, summary, boxFont(), Paper_Of(QLocale())); });
+}
+
+void frmGemologySave::saveAs(const QString& chosen, const QString& suffix, const std::function<QByteArray()>& content)
+{
+    const QString path = With_Default_Suffix(chosen, suffix);
+    QString shownName = path;
+    std::optional<QString> failure;
+    if (Names_A_Folder(chosen) || Names_A_Folder(path)) {
+        shownName = chosen;
+        failure = QStringLiteral("That name is a folder. Type a name for the file.");
+    } else if (const QByteArray made = content(); made.isEmpty()) {
+        failure = QStringLiteral("The file could not be made.");
+    } else {
+        failure = Write_Whole_File(path, made);
+    }
+    if (failure) {
         Prompts::current().showMessage(
             this,
-            QStringLiteral("The report could not be saved as \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(path), *failure),
+            QStringLiteral("The report could not be saved as \"%1\".\n\n%2").arg(QDir::toNativeSeparators(shownName), *failure),
             Prompts::Icon::Error);
     }
 }

@@ -36,6 +36,13 @@ public:
     QString unusable() const { return failure; }
     QString path() const { return mountPoint.path(); }
 
+    // Mounts the disk again read-only: a folder no one may write to, not even root.
+    bool makeReadOnly() const
+    {
+        return ::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       "size=64k") == 0;
+    }
+
     // Writes a filler file until the system says the disk is full.
     void fill() const
     {
