@@ -14,6 +14,8 @@ FRAME_MS = 1000 / 60
 STARTUP_RATIO = 1.15  # to the launcher's words alone
 IDLE_MIB = 10  # held five seconds after start-up, above a bare Qt window
 AFTER_USE_MIB = 25  # held after every window was opened once, above a bare Qt window
+PDF_MS = 300  # a reading saved as PDF
+PDF_MIB = 1.5  # the reading's PDF on the disk
 
 INTERACTIONS = {
     "BM_OpenSubProgram/button:1/manual_time": "open Crystal Healing from the launcher",
@@ -47,6 +49,8 @@ def google_benchmark(program, *arguments):
         if entry.get("aggregate_name") == "median":
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0}[entry["time_unit"]]
             medians[entry["run_name"]] = entry["real_time"] * scale
+            if "bytes" in entry:
+                medians[entry["run_name"] + " bytes"] = entry["bytes"]
     return medians
 
 
@@ -96,6 +100,11 @@ def main():
     places = google_benchmark(os.path.join(build, "bench", "bench_place_finder"))
     for name, (what, goal_ms) in PLACE_FINDER.items():
         timed_row(what, places[name], goal_ms)
+
+    pdf = google_benchmark(os.path.join(build, "bench", "bench_report_pdf"))
+    timed_row("save a reading as PDF (made and written to the disk)", pdf["BM_SaveReadingPdf/manual_time"], PDF_MS)
+    mib = pdf["BM_SaveReadingPdf/manual_time bytes"] / 2**20
+    row("size of that PDF", f"{mib:.2f} MiB", f"under {PDF_MIB} MiB", f"{mib / PDF_MIB:.2f}", mib < PDF_MIB)
 
 
 if __name__ == "__main__":
