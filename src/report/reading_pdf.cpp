@@ -119,7 +119,11 @@ void Lay_Out(QTextDocument& document, QPdfWriter& writer, const ReportTexts& tex
              const QFont& font)
 {
     document.documentLayout()->setPaintDevice(&writer);
-    document.setDefaultFont(font);
+    // A hair of letter spacing keeps the type from joining letters into ligatures ("ﬁ"), so the
+    // text is copied and searched as it was written.
+    QFont unjoined = font;
+    unjoined.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);  // the least step the layout counts
+    document.setDefaultFont(unjoined);
     document.setPageSize(QSizeF(writer.width(), writer.height()));
     QTextFrameFormat frame = document.rootFrame()->frameFormat();
     frame.setMargin(Css_Pixels(Margin_Mm));
