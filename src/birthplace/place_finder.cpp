@@ -55,12 +55,19 @@ void PlaceFinder::showPlaceList(const QString& text)
         shownTexts.clear();
         return;
     }
-    const std::vector<int> found = index->find(text, Place_List_Length);
+    if (!atlas.problem().isEmpty()) {
+        showRows({QStringLiteral("The place atlas could not be read: type the coordinates below")}, {});
+        return;
+    }
+    const std::vector<PlaceFound> found = index->find(text, Place_List_Length);
     if (found.empty()) {
         showRows({QStringLiteral("No place of that name in the atlas: type the coordinates below")}, {});
         return;
     }
-    showRows(Place_List_Texts(*index, found), found);
+    std::vector<int> places;
+    for (const PlaceFound& place : found)
+        places.push_back(place.place);
+    showRows(Place_List_Texts(*index, found), places);
 }
 
 // A row of each text; the rows of `places` choose them, a row beyond them only tells.

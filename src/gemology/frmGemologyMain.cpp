@@ -96,6 +96,7 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
 
     connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
     connect(new PlaceFinder(ui->txtMCity), &PlaceFinder::placeChosen, this, &frmGemologyMain::choosePlace);
+    connect(&PlaceAtlas::shared(), &PlaceAtlas::ready, this, &frmGemologyMain::showPlaceZone);
     connect(ui->cmbTimeZone, &QComboBox::activated, this, &frmGemologyMain::cmbTimeZone_Activated);
     connect(ui->chkDST, &QCheckBox::clicked, this, &frmGemologyMain::chkDST_Click);
     for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboTimeAccuracy})
@@ -314,7 +315,9 @@ std::optional<PlaceMoment> frmGemologyMain::placeMoment() const
 void frmGemologyMain::showPlaceZone()
 {
     if (!chosenPlace) {
-        ui->lblPlaceZone->setText(Place_Zone_Text_Without_Place());
+        const QString& atlasProblem = PlaceAtlas::shared().problem();
+        ui->lblPlaceZone->setText(atlasProblem.isEmpty() ? Place_Zone_Text_Without_Place()
+                                                         : Place_Zone_Text_Without_Atlas(atlasProblem));
         return;
     }
     if (zoneByHand) {
