@@ -2,11 +2,12 @@
 
 #include "birthplace/birth_zone.h"
 
-#include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
 
 namespace {
 
@@ -16,6 +17,7 @@ template <typename Text>
 class SharedTexts {
 public:
     Text take(const Text& text) { return *texts_.insert(text); }
+    const QSet<Text>& all() const { return texts_; }
 
 private:
     QSet<Text> texts_;
@@ -62,8 +64,8 @@ std::optional<double> Degrees_Of(QByteArrayView field, double limit)
     return degrees;
 }
 
-// A place of a P line; none for a record that cannot be a place.
-std::optional<AtlasPlace> Place_Of(const Fields& fields, QHash<QByteArray, bool>& knownZones)
+// A place of a P line, its zone not yet checked; none for a record that cannot be a place.
+std::optional<AtlasPlace> Place_Of(const Fields& fields)
 {
     if (fields.size() != 9)
         return std::nullopt;
@@ -80,10 +82,20 @@ std::optional<AtlasPlace> Place_Of(const Fields& fields, QHash<QByteArray, bool>
         return std::nullopt;
     place.latitude = *latitude;
     place.longitude = *longitude;
-    const auto known = knownZones.find(place.zoneId);
-    if (!(known != knownZones.end() ? *known : *knownZones.insert(place.zoneId, Zone_Is_Known(place.zoneId))))
-        return std::nullopt;
     return place;
+}
+
+// Which of the zones the system's time-zone data can give. Loading a zone takes a while, so
+// they are looked at on a thread of their own while the names are read.
+std::future<QSet<QByteArray>> Known_Zones(QSet<QByteArray> zones)
+{
+    return std::async(std::launch::async, [zones = std::move(zones)] {
+        QSet<QByteArray> known;
+        for (const QByteArray& zone : zones)
+            if (Zone_Is_Known(zone))
+                known.insert(zone);
+        return known;
+    });
 }
 
 AtlasStream Failed(const QString& problem)
@@ -96,9 +108,10 @@ AtlasStream Failed(const QString& problem)
 QString Fail_Problem(const Fields& fields)
 {
     const QByteArrayView reason = fields.value(1);
-    if (reason == Atlas_Fail_Library)
-        return QStringLiteral("the atlas library libgeonames is missing or damaged (%1)")
-            .arg(Text_Of(fields.value(2)));
+    if (reason == Atlas_Fail_Library) {
+        qWarning("The place atlas: %s", qPrintable(Text_Of(fields.value(2))));  // the system's own words
+        return QStringLiteral("the atlas library, libgeonames, is missing or damaged");
+    }
     if (reason == Atlas_Fail_No_Places)
         return QStringLiteral("the atlas library holds no places");
     return QStringLiteral("its reader could not read it");
@@ -124,45 +137,60 @@ AtlasStream Parse_Atlas_Stream(QByteArrayView output)
 
     AtlasStream stream;
     std::vector<AtlasPlace>& places = stream.reading.places;
-    QHash<std::uint32_t, std::size_t> placeOfId;
-    QHash<QByteArray, bool> knownZones;
+    std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
+    QSet<std::uint32_t> ids;
     SharedTexts<QString> regions;
     SharedTexts<QByteArray> zones;
-    int placeLines = 0, nameLines = 0;
+    std::future<QSet<QByteArray>> knownZones;
+    int nameLines = 0;
     while (nextLine(line)) {
         const Fields fields(line);
         const QByteArrayView kind = fields[0];
-        if (kind == "P") {
-            ++placeLines;
+        if (kind == "P" && !knownZones.valid()) {
             bool idRead = false;
             const std::uint32_t id = fields.value(1).toUInt(&idRead);
-            std::optional<AtlasPlace> place = Place_Of(fields, knownZones);
-            if (!place || !idRead || placeOfId.contains(id)) {
+            std::optional<AtlasPlace> place = Place_Of(fields);
+            if (!place || !idRead || ids.contains(id)) {
                 ++stream.droppedPlaces;
+                placeOfLine.push_back(-1);
                 continue;
             }
+            ids.insert(id);
             place->state = regions.take(place->state);
             place->country = regions.take(place->country);
             place->zoneId = zones.take(place->zoneId);
-            placeOfId.insert(id, places.size());
+            placeOfLine.push_back(static_cast<int>(places.size()));
             places.push_back(std::move(*place));
-        } else if (kind == "N" && fields.size() == 3) {
+            continue;
+        }
+        if (!knownZones.valid())
+            knownZones = Known_Zones(zones.all());
+        if (kind == "N" && fields.size() == 3) {
             ++nameLines;
-            bool idRead = false;
-            const auto place = placeOfId.constFind(fields[1].toUInt(&idRead));
+            bool lineRead = false;
+            const qsizetype placeLine = fields[1].toLongLong(&lineRead);
+            const int place = lineRead && placeLine >= 0 && placeLine < qsizetype(placeOfLine.size())
+                                  ? placeOfLine[static_cast<std::size_t>(placeLine)]
+                                  : -1;
             const QString name = Text_Of(fields[2]);
-            if (!idRead || place == placeOfId.cend() || name.isEmpty()) {
+            if (place < 0 || name.isEmpty()) {
                 ++stream.droppedNames;
                 continue;
             }
-            AtlasPlace& named = places[*place];
+            AtlasPlace& named = places[static_cast<std::size_t>(place)];
             if (name != named.name)
                 named.otherNames.append(name);
         } else if (kind == "fail") {
             return Failed(Fail_Problem(fields));
         } else if (kind == "end" && fields.size() == 3) {
-            if (fields[1].toInt() != placeLines || fields[2].toInt() != nameLines || start != output.size())
+            if (fields[1].toLongLong() != qsizetype(placeOfLine.size()) || fields[2].toInt() != nameLines
+                || start != output.size())
                 return Failed(damaged);
+            const QSet<QByteArray> known = knownZones.get();
+            const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
+            const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
+            stream.droppedPlaces += static_cast<int>(places.end() - kept);
+            places.erase(kept, places.end());
             if (places.empty())
                 return Failed(QStringLiteral("the atlas library holds no places"));
             return stream;

@@ -180,9 +180,9 @@ void TestAtlasReader::recordsThatAreNoPlaceAreLeftOut()
 {
     QFETCH(QByteArray, record);
     QFETCH(bool, kept);
-    // Munich's name for an id no place has is counted too.
+    // Names of no place are counted too.
     const AtlasStream read = Parse_Atlas_Stream(
-        Answer_Of(Munich + record + "N\t2867714\tMünchen\nN\t1\tNowhere\nN\t2867714\tMunich\n", 2, 3));
+        Answer_Of(Munich + record + "N\t0\tMünchen\nN\t2\tNowhere\nN\t0\tMunich\n", 2, 3));
     QCOMPARE(read.reading.problem, QString());
     QCOMPARE(read.reading.places.size(), kept ? 2u : 1u);
     QCOMPARE(read.droppedPlaces, kept ? 0 : 1);
@@ -207,6 +207,7 @@ void TestAtlasReader::answerThatIsNoAtlasSaysWhy_data()
     QTest::newRow("cut short") << QByteArray("zev-atlas 1\n" + Munich) << damaged;
     QTest::newRow("a count that is not what came") << Answer_Of(Munich, 2, 0) << damaged;
     QTest::newRow("more after the end") << Answer_Of(Munich, 1, 0) + Munich << damaged;
+    QTest::newRow("a place after the names") << Answer_Of(Munich + "N\t0\tMünchen\n" + Munich, 2, 1) << damaged;
     QTest::newRow("a line of no kind") << Answer_Of(Munich + "X\tsomething\n", 1, 0) << damaged;
     QTest::newRow("random bytes") << QByteArray("zev-atlas 1\n\x01\x02\xff\xfe\n\n\t\t\n", 15) << damaged;
     QTest::newRow("no places") << Answer_Of("", 0, 0) << "the atlas library holds no places";
@@ -214,7 +215,7 @@ void TestAtlasReader::answerThatIsNoAtlasSaysWhy_data()
         << Answer_Of("P\t1\tX\t\t\tEurope/Vaduz\t1\tnan\t0\n", 1, 0) << "the atlas library holds no places";
     QTest::newRow("the library would not open")
         << QByteArray("zev-atlas 1\nfail\tlibrary\tlibgeonames.so.0: cannot open shared object file\n")
-        << "the atlas library libgeonames is missing or damaged (libgeonames.so.0: cannot open shared object file)";
+        << "the atlas library, libgeonames, is missing or damaged";
     QTest::newRow("the reader failed otherwise") << QByteArray("zev-atlas 1\nfail\tsomething\n")
                                                   << "its reader could not read it";
 }
@@ -253,9 +254,9 @@ void TestAtlasReader::failingReaderLeavesTheReason_data()
     QTest::newRow("no reader") << folder.filePath("no-such-reader") << QStringList()
                                << "its reader, " + folder.filePath("no-such-reader") + ", is not installed";
     QTest::newRow("the library missing") << reader << QStringList{"--library", folder.filePath("missing.so")}
-                                         << "the atlas library libgeonames is missing or damaged (";
+                                         << "the atlas library, libgeonames, is missing or damaged";
     QTest::newRow("the library corrupt") << reader << QStringList{"--library", corrupt.fileName()}
-                                         << "the atlas library libgeonames is missing or damaged (";
+                                         << "the atlas library, libgeonames, is missing or damaged";
 }
 
 void TestAtlasReader::failingReaderLeavesTheReason()

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -132,7 +133,7 @@ int main(int argc, char* argv[])
     const int count = atlas.countCities();
     std::string out = "zev-atlas 1\n";
     out.reserve(static_cast<std::size_t>(std::max(count, 0)) * 80 + (4 << 20));
-    std::vector<unsigned long> ids;
+    std::vector<std::pair<unsigned long, std::size_t>> ids;  // each place's id and its number in the output
     std::vector<GVariant*> held;
     int places = 0;
     for (int index = 0; index < count; ++index) {
@@ -156,7 +157,7 @@ int main(int argc, char* argv[])
             out += '\n';
             unsigned long number = 0;
             if (std::from_chars(id.data(), id.data() + id.size(), number).ec == std::errc())
-                ids.push_back(number);
+                ids.emplace_back(number, places);
             ++places;
         }
         for (GVariant* value : held)
@@ -167,6 +168,10 @@ int main(int argc, char* argv[])
     if (places == 0)
         Fail("no-places", "");
     std::sort(ids.begin(), ids.end());
+    const auto placeOf = [&](unsigned long id) {
+        const auto found = std::lower_bound(ids.begin(), ids.end(), std::pair{id, std::size_t(0)});
+        return found != ids.end() && found->first == id ? found->second : SIZE_MAX;
+    };
 
     // The names of every catalogue that name a place, the languages in the order of their codes.
     std::vector<std::string> languages;
@@ -177,12 +182,12 @@ int main(int argc, char* argv[])
         closedir(folder);
     }
     std::sort(languages.begin(), languages.end());
-    // Many languages write a place's name alike: each name of a place goes out once, the
-    // languages' order kept.
+    // Many languages write a place's name alike: each name of a place goes out once.
     struct Name {
-        unsigned long id;
+        std::size_t place;
         std::string_view text;
-        std::size_t order;
+        bool operator<(const Name& other) const { return place != other.place ? place < other.place : text < other.text; }
+        bool operator==(const Name& other) const = default;
     };
     std::vector<Name> names;
     std::vector<std::unique_ptr<Mapped_File>> files;
@@ -191,21 +196,17 @@ int main(int argc, char* argv[])
         Read_Name_Catalogue(files.back()->bytes, [&](std::string_view original, std::string_view name) {
             unsigned long id = 0;
             const auto read = std::from_chars(original.data(), original.data() + original.size(), id);
-            if (read.ec == std::errc() && read.ptr == original.data() + original.size() && !name.empty()
-                && std::binary_search(ids.begin(), ids.end(), id))
-                names.push_back({id, name, names.size()});
+            if (read.ec != std::errc() || read.ptr != original.data() + original.size() || name.empty())
+                return;
+            if (const std::size_t place = placeOf(id); place != SIZE_MAX)
+                names.push_back({place, name});
         });
     }
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
-        return a.id != b.id ? a.id < b.id : a.text != b.text ? a.text < b.text : a.order < b.order;
-    });
-    names.erase(std::unique(names.begin(), names.end(),
-                            [](const Name& a, const Name& b) { return a.id == b.id && a.text == b.text; }),
-                names.end());
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) { return a.order < b.order; });
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     for (const Name& name : names) {
         out += 'N';
-        Append_Field(out, std::to_string(name.id));
+        out += '\t' + std::to_string(name.place);
         Append_Field(out, name.text);
         out += '\n';
     }
