@@ -9,8 +9,11 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace {
 
@@ -72,6 +75,23 @@ void BM_AtlasIndexBuild(benchmark::State& state)
     }
 }
 BENCHMARK(BM_AtlasIndexBuild)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What the index holds in the program's memory once the reading is done: the heap in use with
+// the index against the heap in use before the atlas was read.
+void BM_AtlasIndexMemory(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
+        std::optional<PlaceIndex> index;
+        {
+            AtlasReading reading = Read_Built_Atlas();
+            index.emplace(std::move(reading.places));
+        }
+        state.counters["held_MiB"] = double(mallinfo2().uordblks - before) / (1 << 20);
+        benchmark::DoNotOptimize(index->places().data());
+    }
+}
+BENCHMARK(BM_AtlasIndexMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The longest single stretch of user-interface work from the start of loading to the index in
 // use: starting the loader, then each round of event handling until the index arrives.
