@@ -13,6 +13,8 @@ namespace {
 
 // How often a reader still at work is looked at, so that a closing program need not wait.
 constexpr int Look_Interval_Ms = 50;
+// Room for the whole answer at once: the library's some 5 MB of places and names.
+constexpr qsizetype Expected_Answer_Bytes = 8 << 20;
 
 AtlasReading Problem(const QString& problem)
 {
@@ -42,6 +44,7 @@ AtlasReading Read_Atlas_With(const QString& program, const QStringList& argument
     if (!reader.waitForStarted())
         return Problem(QStringLiteral("its reader, %1, could not be started (%2)").arg(program, reader.errorString()));
     QByteArray output;
+    output.reserve(Expected_Answer_Bytes);
     QElapsedTimer waited;
     waited.start();
     while (reader.state() != QProcess::NotRunning) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 #include <utility>
 
 std::u16string Fold_Place_Text(QStringView text)
@@ -12,20 +13,61 @@ std::u16string Fold_Place_Text(QStringView text)
     return Fold_Search_Text(text, Apostrophes::Break);
 }
 
+namespace {
+
+// The names of a run of places folded, one after the other: each place's own name, then its
+// other names; name N ends at ends[N].
+struct Folded_Names {
+    std::u16string text;
+    std::vector<std::size_t> ends;
+};
+
+Folded_Names Fold_Names(const std::vector<AtlasPlace>& places, std::size_t from, std::size_t to)
+{
+    Folded_Names folded;
+    for (std::size_t place = from; place < to; ++place) {
+        folded.text += Fold_Place_Text(places[place].name);
+        folded.ends.push_back(folded.text.size());
+        for (const QString& name : places[place].otherNames) {
+            folded.text += Fold_Place_Text(name);
+            folded.ends.push_back(folded.text.size());
+        }
+    }
+    return folded;
+}
+
+}  // namespace
+
 PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(places))
 {
-    for (std::uint32_t place = 0; place < places_.size(); ++place) {
-        addName(place, places_[place].name, true);
-        for (const QString& name : std::exchange(places_[place].otherNames, {}))
-            addName(place, name, false);
-    }
+    // Folding the names is most of the work: the later half of the places is folded on a
+    // thread of its own meanwhile.
+    const std::size_t half = places_.size() / 2;
+    auto laterHalf = std::async(std::launch::async, [this, half] { return Fold_Names(places_, half, places_.size()); });
+    const Folded_Names earlierHalf = Fold_Names(places_, 0, half);
+    const auto take = [this](const Folded_Names& folded, std::size_t from, std::size_t to) {
+        std::size_t name = 0;
+        const auto next = [&] {
+            const std::size_t start = name == 0 ? 0 : folded.ends[name - 1];
+            return std::u16string_view(folded.text).substr(start, folded.ends[name++] - start);
+        };
+        for (std::size_t place = from; place < to; ++place) {
+            addName(static_cast<std::uint32_t>(place), {}, next());
+            for (const QString& other : std::exchange(places_[place].otherNames, {}))
+                addName(static_cast<std::uint32_t>(place), other, next());
+        }
+    };
+    take(earlierHalf, 0, half);
+    take(laterHalf.get(), half, places_.size());
     nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
     otherStarts_.push_back(static_cast<std::uint32_t>(otherNames_.size()));
     for (auto* texts : {&foldedNames_, &otherNames_})
         texts->shrink_to_fit();
     for (auto* numbers : {&nameStarts_, &namePlaces_, &otherStarts_})
         numbers->shrink_to_fit();
-    // Sorted by their first four letters first, which tell most of them apart at once.
+
+    // Sorted by their first four letters first, which tell most of them apart at once; each
+    // half on a thread of its own, then the two merged.
     struct Sorted {
         std::uint64_t firstLetters;
         WordStart start;
@@ -42,18 +84,24 @@ PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(place
             sorted.push_back({firstLetters, {name, static_cast<std::uint16_t>(at)}});
         }
     }
-    std::sort(sorted.begin(), sorted.end(), [this](const Sorted& a, const Sorted& b) {
+    const auto before = [this](const Sorted& a, const Sorted& b) {
         return a.firstLetters != b.firstLetters ? a.firstLetters < b.firstLetters : key(a.start) < key(b.start);
-    });
+    };
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    auto laterSorted = std::async(std::launch::async, [&] { std::sort(middle, sorted.end(), before); });
+    std::sort(sorted.begin(), middle, before);
+    laterSorted.get();
+    std::inplace_merge(sorted.begin(), middle, sorted.end(), before);
     wordStarts_.reserve(sorted.size());
     for (const Sorted& word : sorted)
         wordStarts_.push_back(word.start);
 }
 
-// A name of the place, unless it folds as one of the place's names already does.
-void PlaceIndex::addName(std::uint32_t place, QStringView name, bool own)
+// A name of the place, folded; an other name (`shown` as written) only when it folds as none of
+// the place's names already does.
+void PlaceIndex::addName(std::uint32_t place, QStringView shown, std::u16string_view folded)
 {
-    const std::u16string folded = Fold_Place_Text(name);
+    const bool own = shown.isNull();
     if (!own) {
         if (folded.empty())
             return;
@@ -66,7 +114,7 @@ void PlaceIndex::addName(std::uint32_t place, QStringView name, bool own)
     namePlaces_.push_back(place);
     foldedNames_ += folded;
     if (!own)
-        otherNames_.append(reinterpret_cast<const char16_t*>(name.utf16()), static_cast<std::size_t>(name.size()));
+        otherNames_.append(reinterpret_cast<const char16_t*>(shown.utf16()), static_cast<std::size_t>(shown.size()));
 }
 
 std::u16string_view PlaceIndex::foldedName(std::uint32_t name) const

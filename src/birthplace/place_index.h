@@ -45,7 +45,7 @@ private:
     };
     std::u16string_view foldedName(std::uint32_t name) const;
     std::u16string_view key(const WordStart& start) const;
-    void addName(std::uint32_t place, QStringView name, bool own);
+    void addName(std::uint32_t place, QStringView shown, std::u16string_view folded);
 
     std::vector<AtlasPlace> places_;
     // Every name folded, one after the other in one text (a text each would cost more than the
