@@ -24,6 +24,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -103,6 +104,38 @@ struct Mapped_File {
     std::string_view bytes;
 };
 
+// A name a catalogue gives the place with a GeoNames id.
+struct Catalogue_Name {
+    unsigned long id;
+    std::string_view text;
+};
+
+// The names of every catalogue FOLDER/*/LC_MESSAGES/geonames.mo, the languages in the order of
+// their codes; the files stay mapped in `files` while the names are used.
+std::vector<Catalogue_Name> Catalogue_Names(const std::string& folder,
+                                            std::vector<std::unique_ptr<Mapped_File>>& files)
+{
+    std::vector<std::string> languages;
+    if (DIR* languageFolders = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(languageFolders))
+            if (entry->d_name[0] != '.')
+                languages.emplace_back(entry->d_name);
+        closedir(languageFolders);
+    }
+    std::sort(languages.begin(), languages.end());
+    std::vector<Catalogue_Name> names;
+    for (const std::string& language : languages) {
+        files.push_back(std::make_unique<Mapped_File>(folder + '/' + language + "/LC_MESSAGES/geonames.mo"));
+        Read_Name_Catalogue(files.back()->bytes, [&](std::string_view original, std::string_view name) {
+            unsigned long id = 0;
+            const auto read = std::from_chars(original.data(), original.data() + original.size(), id);
+            if (read.ec == std::errc() && read.ptr == original.data() + original.size() && !name.empty())
+                names.push_back({id, name});
+        });
+    }
+    return names;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -116,6 +149,11 @@ int main(int argc, char* argv[])
         else if (option == "--catalogues")
             catalogues = argv[at + 1];
     }
+
+    // The catalogues are read on a thread of their own while the library reads its places.
+    std::vector<std::unique_ptr<Mapped_File>> files;
+    std::vector<Catalogue_Name> catalogueNames;
+    std::thread readingCatalogues([&] { catalogueNames = Catalogue_Names(catalogues, files); });
 
     void* handle = dlopen(libraryFile.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
@@ -165,6 +203,7 @@ int main(int argc, char* argv[])
         held.clear();
         atlas.freeCity(city);
     }
+    readingCatalogues.join();
     if (places == 0)
         Fail("no-places", "");
     std::sort(ids.begin(), ids.end());
@@ -173,15 +212,6 @@ int main(int argc, char* argv[])
         return found != ids.end() && found->first == id ? found->second : SIZE_MAX;
     };
 
-    // The names of every catalogue that name a place, the languages in the order of their codes.
-    std::vector<std::string> languages;
-    if (DIR* folder = opendir(catalogues.c_str())) {
-        while (const dirent* entry = readdir(folder))
-            if (entry->d_name[0] != '.')
-                languages.emplace_back(entry->d_name);
-        closedir(folder);
-    }
-    std::sort(languages.begin(), languages.end());
     // Many languages write a place's name alike: each name of a place goes out once.
     struct Name {
         std::size_t place;
@@ -190,18 +220,10 @@ int main(int argc, char* argv[])
         bool operator==(const Name& other) const = default;
     };
     std::vector<Name> names;
-    std::vector<std::unique_ptr<Mapped_File>> files;
-    for (const std::string& language : languages) {
-        files.push_back(std::make_unique<Mapped_File>(catalogues + '/' + language + "/LC_MESSAGES/geonames.mo"));
-        Read_Name_Catalogue(files.back()->bytes, [&](std::string_view original, std::string_view name) {
-            unsigned long id = 0;
-            const auto read = std::from_chars(original.data(), original.data() + original.size(), id);
-            if (read.ec != std::errc() || read.ptr != original.data() + original.size() || name.empty())
-                return;
-            if (const std::size_t place = placeOf(id); place != SIZE_MAX)
-                names.push_back({place, name});
-        });
-    }
+    names.reserve(catalogueNames.size());
+    for (const Catalogue_Name& name : catalogueNames)
+        if (const std::size_t place = placeOf(name.id); place != SIZE_MAX)
+            names.push_back({place, name.text});
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     for (const Name& name : names) {
