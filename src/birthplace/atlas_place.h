@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -15,8 +16,14 @@ struct AtlasPlace {
     double longitude = 0;  // degrees, East positive
     std::uint32_t population = 0;
     QByteArray zoneId;  // e.g. "Europe/Madrid"
+    QStringList otherNames = {};  // the names it goes by in other languages ("München", "Monaco di Baviera")
 };
 
-// Every place of the GeoNames towns that libgeonames carries, in the library's order. Empty
-// when its data cannot be read. Takes some 50 ms: never call it on the user-interface thread.
-std::vector<AtlasPlace> Read_Atlas_Places();
+// The atlas as read: its places, or why it could not be read.
+struct AtlasReading {
+    AtlasReading() = default;
+    AtlasReading(std::vector<AtlasPlace> places) : places(std::move(places)) {}  // read well
+
+    std::vector<AtlasPlace> places;
+    QString problem;  // in the user's words ("the atlas library is not installed"); empty when read
+};

@@ -57,9 +57,16 @@ ZoneClock Clock_Of(const QTimeZone& zone, const QDateTime& utc)
     return clock;
 }
 
-QTime Clock_Time(qint64 utcSeconds, int offsetSeconds)
+QDateTime Local_Clock(qint64 utcSeconds, int offsetSeconds)
 {
-    return QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC).time();
+    return QDateTime::fromSecsSinceEpoch(utcSeconds + offsetSeconds, Qt::UTC);
+}
+
+// No clock is further than this from Greenwich; an offset beyond it (a zone that gives none,
+// as QTimeZone's own "UTC" does) is no clock at all.
+bool Is_Clock_Offset(int offsetSeconds)
+{
+    return std::abs(offsetSeconds) <= 18 * 3600;
 }
 
 // The row with that offset named like the abbreviation, else the first row with the offset.
@@ -83,7 +90,7 @@ std::optional<int> Zone_Row_Named(int offsetMinutes, const QString& abbreviation
 ZoneAtMoment Zone_At_Moment(const QByteArray& zoneId, QDate date, QTime time)
 {
     ZoneAtMoment found;
-    if (zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(zoneId))
+    if (zoneId.isEmpty())
         return found;
     const QTimeZone zone(zoneId);
     if (!zone.isValid())
@@ -101,6 +108,8 @@ ZoneAtMoment Zone_At_Moment(const QByteArray& zoneId, QDate date, QTime time)
     std::vector<Stretch> stretches{{local - Search_Margin, zone.offsetFromUtc(searchFrom)}};
     for (const QTimeZone::OffsetData& change : zone.transitions(searchFrom, searchTo))
         stretches.push_back({change.atUtc.toSecsSinceEpoch(), change.offsetFromUtc});
+    if (!std::all_of(stretches.begin(), stretches.end(), [](const Stretch& s) { return Is_Clock_Offset(s.offset); }))
+        return found;
 
     std::vector<qint64> moments;
     for (std::size_t at = 0; at < stretches.size(); ++at) {
@@ -113,8 +122,11 @@ ZoneAtMoment Zone_At_Moment(const QByteArray& zoneId, QDate date, QTime time)
     found.kind = moments.empty()        ? ZoneAtMoment::Kind::skipped
                  : moments.size() == 1 ? ZoneAtMoment::Kind::once
                                        : ZoneAtMoment::Kind::twice;
-    for (const qint64 moment : moments)
+    for (const qint64 moment : moments) {
         found.clocks.push_back(Clock_Of(zone, QDateTime::fromSecsSinceEpoch(moment, Qt::UTC)));
+        if (!Is_Clock_Offset(found.clocks.back().offsetSeconds) || !Is_Clock_Offset(found.clocks.back().standardSeconds))
+            return ZoneAtMoment{};
+    }
     if (found.kind != ZoneAtMoment::Kind::once) {
         // The change nearest the time: the stretch boundary whose clock jump spans it.
         for (std::size_t at = 1; at < stretches.size(); ++at) {
@@ -122,13 +134,32 @@ ZoneAtMoment Zone_At_Moment(const QByteArray& zoneId, QDate date, QTime time)
             const qint64 before = change + stretches[at - 1].offset;
             const qint64 after = change + stretches[at].offset;
             if (local >= std::min(before, after) && local < std::max(before, after)) {
-                found.changedFrom = Clock_Time(change, stretches[at - 1].offset);
-                found.changedTo = Clock_Time(change, stretches[at].offset);
+                const QDateTime from = Local_Clock(change, stretches[at - 1].offset);
+                const QDateTime to = Local_Clock(change, stretches[at].offset);
+                found.changedFrom = from.time();
+                found.changedTo = to.time();
+                found.changedFromDate = from.date();
+                found.changedToDate = to.date();
                 break;
             }
         }
     }
     return found;
+}
+
+bool ZoneAtMoment::skippedWholeDay(QDate day) const
+{
+    return kind == Kind::skipped && QDateTime(changedFromDate, changedFrom, Qt::UTC) <= QDateTime(day, QTime(0, 0), Qt::UTC)
+           && QDateTime(changedToDate, changedTo, Qt::UTC) >= QDateTime(day.addDays(1), QTime(0, 0), Qt::UTC);
+}
+
+bool Zone_Is_Known(const QByteArray& zoneId)
+{
+    if (zoneId.isEmpty())
+        return false;
+    const QTimeZone zone(zoneId);
+    return zone.isValid()
+           && Is_Clock_Offset(zone.offsetData(QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC)).offsetFromUtc);
 }
 
 int Zone_Row_Offset_Minutes(int row)

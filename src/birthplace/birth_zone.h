@@ -23,14 +23,24 @@ struct ZoneAtMoment {
         once,         // the time happened once: `clocks` holds one entry
         skipped,      // the clocks were put forward over it
         twice,        // the clocks were put back over it: the earlier, then the later
-        unknownZone,  // the system's time-zone data do not know the zone
+        unknownZone,  // the system's time-zone data cannot give the zone's clock
     };
     Kind kind = Kind::unknownZone;
     std::vector<ZoneClock> clocks;
-    // For skipped and twice: the local clock times of the change ("from 02:00 to 03:00").
+    // For skipped and twice: the local clock times of the change ("from 02:00 to 03:00"), and
+    // the local dates they were on (a whole day skipped goes from one midnight to the next).
     QTime changedFrom;
     QTime changedTo;
+    QDate changedFromDate;
+    QDate changedToDate;
+
+    // Whether the clocks skipped the whole of the day (Apia's 30 December 2011).
+    bool skippedWholeDay(QDate day) const;
 };
+
+// Whether the system's time-zone data can give the clock of the zone with that IANA name: any
+// zone QTimeZone loads, links to other zones included ("Europe/Kiev").
+bool Zone_Is_Known(const QByteArray& zoneId);
 
 // The zone's clock for a local date and time, found from the zone's transitions (QDateTime
 // alone would quietly move a skipped time or pick one of a repeated one).

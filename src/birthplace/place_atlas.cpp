@@ -1,20 +1,29 @@
 #include "birthplace/place_atlas.h"
 
+#include "birthplace/atlas_reader_process.h"
+
+#include <optional>
 #include <utility>
 
 namespace {
-// The reader the shared atlas is made with; emptied once it is made.
-PlaceAtlas::Reader& Shared_Reader()
+// The reader the shared atlas is made with (none: the library's); empty once it is made.
+std::optional<PlaceAtlas::Reader>& Shared_Reader()
 {
-    static PlaceAtlas::Reader reader = Read_Atlas_Places;
+    static std::optional<PlaceAtlas::Reader> reader = PlaceAtlas::Reader();
     return reader;
 }
 }  // namespace
 
-PlaceAtlas::PlaceAtlas(Reader readPlaces) : readPlaces_(std::move(readPlaces)) {}
+PlaceAtlas::PlaceAtlas(Reader readPlaces) : readPlaces_(std::move(readPlaces))
+{
+    if (!readPlaces_) {
+        readPlaces_ = [program = Atlas_Reader_Program(), stop = stop_] { return Read_Atlas_With(program, {}, *stop); };
+    }
+}
 
 PlaceAtlas::~PlaceAtlas()
 {
+    *stop_ = true;
     if (loader_.joinable())
         loader_.join();
 }
@@ -24,20 +33,23 @@ void PlaceAtlas::startLoading()
     if (loader_.joinable() || index_)
         return;
     loader_ = std::thread([this] {
-        auto built = std::make_shared<const PlaceIndex>(readPlaces_());
-        QMetaObject::invokeMethod(this, [this, built] { takeIndex(built); }, Qt::QueuedConnection);
+        AtlasReading reading = readPlaces_();
+        auto built = std::make_shared<const PlaceIndex>(std::move(reading.places));
+        QMetaObject::invokeMethod(
+            this, [this, built, problem = reading.problem] { takeIndex(built, problem); }, Qt::QueuedConnection);
     });
 }
 
-void PlaceAtlas::takeIndex(std::shared_ptr<const PlaceIndex> index)
+void PlaceAtlas::takeIndex(std::shared_ptr<const PlaceIndex> index, const QString& problem)
 {
     index_ = std::move(index);
+    problem_ = problem;
     emit ready();
 }
 
 PlaceAtlas& PlaceAtlas::shared()
 {
-    static PlaceAtlas atlas(std::exchange(Shared_Reader(), nullptr));
+    static PlaceAtlas atlas(*std::exchange(Shared_Reader(), std::nullopt));
     return atlas;
 }
 

@@ -5,43 +5,130 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
+#include <utility>
 
 std::u16string Fold_Place_Text(QStringView text)
 {
     return Fold_Search_Text(text, Apostrophes::Break);
 }
 
-PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(places))
+namespace {
+
+// The names of a run of places folded, one after the other: each place's own name, then its
+// other names; name N ends at ends[N].
+struct Folded_Names {
+    std::u16string text;
+    std::vector<std::size_t> ends;
+};
+
+Folded_Names Fold_Names(const std::vector<AtlasPlace>& places, std::size_t from, std::size_t to)
 {
-    nameStarts_.reserve(places_.size() + 1);
-    for (const AtlasPlace& place : places_) {
-        nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
-        foldedNames_ += Fold_Place_Text(place.name);
+    Folded_Names folded;
+    for (std::size_t place = from; place < to; ++place) {
+        folded.text += Fold_Place_Text(places[place].name);
+        folded.ends.push_back(folded.text.size());
+        for (const QString& name : places[place].otherNames) {
+            folded.text += Fold_Place_Text(name);
+            folded.ends.push_back(folded.text.size());
+        }
     }
-    nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
-    foldedNames_.shrink_to_fit();
-    for (std::uint32_t place = 0; place < places_.size(); ++place) {
-        const std::u16string_view name = foldedName(place);
-        for (std::size_t at = 0; at < name.size() && at <= UINT16_MAX; ++at)
-            if (at == 0 || name[at - 1] == u' ')
-                wordStarts_.push_back({place, static_cast<std::uint16_t>(at)});
-    }
-    wordStarts_.shrink_to_fit();
-    std::sort(wordStarts_.begin(), wordStarts_.end(),
-              [this](const WordStart& a, const WordStart& b) { return key(a) < key(b); });
+    return folded;
 }
 
-std::u16string_view PlaceIndex::foldedName(std::uint32_t place) const
+}  // namespace
+
+PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(places))
 {
-    return std::u16string_view(foldedNames_).substr(nameStarts_[place], nameStarts_[place + 1] - nameStarts_[place]);
+    // Folding the names is most of the work: the later half of the places is folded on a
+    // thread of its own meanwhile.
+    const std::size_t half = places_.size() / 2;
+    auto laterHalf = std::async(std::launch::async, [this, half] { return Fold_Names(places_, half, places_.size()); });
+    const Folded_Names earlierHalf = Fold_Names(places_, 0, half);
+    const auto take = [this](const Folded_Names& folded, std::size_t from, std::size_t to) {
+        std::size_t name = 0;
+        const auto next = [&] {
+            const std::size_t start = name == 0 ? 0 : folded.ends[name - 1];
+            return std::u16string_view(folded.text).substr(start, folded.ends[name++] - start);
+        };
+        for (std::size_t place = from; place < to; ++place) {
+            addName(static_cast<std::uint32_t>(place), {}, next());
+            for (const QString& other : std::exchange(places_[place].otherNames, {}))
+                addName(static_cast<std::uint32_t>(place), other, next());
+        }
+    };
+    take(earlierHalf, 0, half);
+    take(laterHalf.get(), half, places_.size());
+    nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
+    otherStarts_.push_back(static_cast<std::uint32_t>(otherNames_.size()));
+    for (auto* texts : {&foldedNames_, &otherNames_})
+        texts->shrink_to_fit();
+    for (auto* numbers : {&nameStarts_, &namePlaces_, &otherStarts_})
+        numbers->shrink_to_fit();
+
+    // Sorted by their first four letters first, which tell most of them apart at once; each
+    // half on a thread of its own, then the two merged.
+    struct Sorted {
+        std::uint64_t firstLetters;
+        WordStart start;
+    };
+    std::vector<Sorted> sorted;
+    for (std::uint32_t name = 0; name < namePlaces_.size(); ++name) {
+        const std::u16string_view folded = foldedName(name);
+        for (std::size_t at = 0; at < folded.size() && at <= UINT16_MAX; ++at) {
+            if (at != 0 && folded[at - 1] != u' ')
+                continue;
+            std::uint64_t firstLetters = 0;
+            for (std::size_t letter = 0; letter < 4; ++letter)
+                firstLetters = firstLetters << 16 | (at + letter < folded.size() ? folded[at + letter] : 0);
+            sorted.push_back({firstLetters, {name, static_cast<std::uint16_t>(at)}});
+        }
+    }
+    const auto before = [this](const Sorted& a, const Sorted& b) {
+        return a.firstLetters != b.firstLetters ? a.firstLetters < b.firstLetters : key(a.start) < key(b.start);
+    };
+    const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+    auto laterSorted = std::async(std::launch::async, [&] { std::sort(middle, sorted.end(), before); });
+    std::sort(sorted.begin(), middle, before);
+    laterSorted.get();
+    std::inplace_merge(sorted.begin(), middle, sorted.end(), before);
+    wordStarts_.reserve(sorted.size());
+    for (const Sorted& word : sorted)
+        wordStarts_.push_back(word.start);
+}
+
+// A name of the place, folded; an other name (`shown` as written) only when it folds as none of
+// the place's names already does.
+void PlaceIndex::addName(std::uint32_t place, QStringView shown, std::u16string_view folded)
+{
+    const bool own = shown.isNull();
+    if (!own) {
+        if (folded.empty())
+            return;
+        for (std::size_t earlier = namePlaces_.size(); earlier-- > 0 && namePlaces_[earlier] == place;)
+            if (foldedName(static_cast<std::uint32_t>(earlier)) == folded)
+                return;
+    }
+    nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
+    otherStarts_.push_back(static_cast<std::uint32_t>(otherNames_.size()));
+    namePlaces_.push_back(place);
+    foldedNames_ += folded;
+    if (!own)
+        otherNames_.append(reinterpret_cast<const char16_t*>(shown.utf16()), static_cast<std::size_t>(shown.size()));
+}
+
+std::u16string_view PlaceIndex::foldedName(std::uint32_t name) const
+{
+    const std::uint32_t end = name + 1 < nameStarts_.size() ? nameStarts_[name + 1] : foldedNames_.size();
+    return std::u16string_view(foldedNames_).substr(nameStarts_[name], end - nameStarts_[name]);
 }
 
 std::u16string_view PlaceIndex::key(const WordStart& start) const
 {
-    return foldedName(start.place).substr(start.offset);
+    return foldedName(start.name).substr(start.offset);
 }
 
-std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const
+std::vector<PlaceFound> PlaceIndex::find(QStringView text, std::size_t limit) const
 {
     const std::u16string wanted = Fold_Place_Text(text);
     if (wanted.empty() || limit == 0)
@@ -50,17 +137,33 @@ std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const
                                   [this](const WordStart& start, const std::u16string& text) {
                                       return key(start) < std::u16string_view(text);
                                   });
+    // Each place found once, with what its names matched: a name that starts with the text,
+    // its own name, and the other name to show when its own did not match.
     struct Match {
         bool startsName;
+        bool ownMatched;
         std::uint32_t population;
         std::uint32_t place;
+        std::uint32_t otherName;
     };
     std::vector<Match> matches;
+    std::vector<std::uint32_t> matchOf(places_.size(), UINT32_MAX);
     for (auto at = first; at != wordStarts_.end() && key(*at).starts_with(wanted); ++at) {
-        const AtlasPlace& place = places_[at->place];
-        matches.push_back({at->offset == 0, place.population, at->place});
+        const std::uint32_t place = namePlaces_[at->name];
+        const bool own = otherStarts_[at->name] == otherStarts_[at->name + 1];
+        const bool startsName = at->offset == 0;
+        std::uint32_t& match = matchOf[place];
+        if (match == UINT32_MAX) {
+            match = static_cast<std::uint32_t>(matches.size());
+            matches.push_back({startsName, own, places_[place].population, place, at->name});
+            continue;
+        }
+        Match& found = matches[match];
+        if (!own && startsName && !found.startsName)
+            found.otherName = at->name;
+        found.startsName = found.startsName || startsName;
+        found.ownMatched = found.ownMatched || own;
     }
-    // A name with two words starting with the text counts once, at its best.
     const auto better = [](const Match& a, const Match& b) {
         if (a.startsName != b.startsName)
             return a.startsName;
@@ -68,18 +171,19 @@ std::vector<int> PlaceIndex::find(QStringView text, std::size_t limit) const
             return a.population > b.population;
         return a.place < b.place;
     };
-    std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
-        return a.place != b.place ? a.place < b.place : a.startsName > b.startsName;
-    });
-    matches.erase(std::unique(matches.begin(), matches.end(),
-                              [](const Match& a, const Match& b) { return a.place == b.place; }),
-                  matches.end());
     const std::size_t kept = std::min(limit, matches.size());
     std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(kept), matches.end(), better);
-    std::vector<int> found;
+    std::vector<PlaceFound> found;
     found.reserve(kept);
-    for (std::size_t at = 0; at < kept; ++at)
-        found.push_back(static_cast<int>(matches[at].place));
+    for (std::size_t at = 0; at < kept; ++at) {
+        const Match& match = matches[at];
+        PlaceFound place{static_cast<int>(match.place), {}};
+        if (!match.ownMatched) {
+            const std::uint32_t from = otherStarts_[match.otherName];
+            place.otherName = QString::fromUtf16(otherNames_.data() + from, otherStarts_[match.otherName + 1] - from);
+        }
+        found.push_back(std::move(place));
+    }
     return found;
 }
 
@@ -93,12 +197,12 @@ ArcMinutes Arc_Minutes_Of(double degrees)
     return arc;
 }
 
-QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<int>& found)
+QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<PlaceFound>& found)
 {
     QStringList texts;
-    for (const int at : found) {
-        const AtlasPlace& place = index.places()[static_cast<std::size_t>(at)];
-        QStringList parts{place.name};
+    for (const PlaceFound& at : found) {
+        const AtlasPlace& place = index.places()[static_cast<std::size_t>(at.place)];
+        QStringList parts{at.otherName.isEmpty() ? place.name : QStringLiteral("%1 (%2)").arg(place.name, at.otherName)};
         if (!place.state.isEmpty())
             parts.append(place.state);
         if (!place.country.isEmpty())
@@ -109,7 +213,7 @@ QStringList Place_List_Texts(const PlaceIndex& index, const std::vector<int>& fo
     for (qsizetype at = 0; at < texts.size(); ++at) {
         if (plain.count(plain[at]) < 2)
             continue;
-        const AtlasPlace& place = index.places()[static_cast<std::size_t>(found[static_cast<std::size_t>(at)])];
+        const AtlasPlace& place = index.places()[static_cast<std::size_t>(found[static_cast<std::size_t>(at)].place)];
         texts[at] += QStringLiteral(" (%1, %2)")
                          .arg(Degrees_Minutes_Text(Arc_Minutes_Of(place.latitude).signedMinutes(), u'N', u'S'),
                               Degrees_Minutes_Text(Arc_Minutes_Of(place.longitude).signedMinutes(), u'E', u'W'));

@@ -40,6 +40,24 @@ QString Change_Text(const ZoneAtMoment& zone)
     return QStringLiteral("from %1 to %2").arg(Clock_Text(zone.changedFrom), Clock_Text(zone.changedTo));
 }
 
+// "29 to 31 December", "30 December 1994 to 1 January 1995": the last day before the clocks
+// jumped and the day they jumped to, each written as fully as needed to tell them apart.
+QString Day_Span_Text(QDate from, QDate to)
+{
+    if (from.year() != to.year())
+        return QStringLiteral("%1 to %2").arg(Date_Text(from), Date_Text(to));
+    const QString first = Date_Text(from).section(u' ', 0, from.month() == to.month() ? 0 : 1);
+    return QStringLiteral("%1 to %2").arg(first, Date_Text(to).section(u' ', 0, 1));
+}
+
+// "30 December 2011 did not exist in Apia: the clocks went from 29 to 31 December."
+QString Missing_Day_Text(const PlaceMoment& moment, const ZoneAtMoment& zone)
+{
+    const QDate lastBefore = zone.changedFrom == QTime(0, 0) ? zone.changedFromDate.addDays(-1) : zone.changedFromDate;
+    return QStringLiteral("%1 did not exist in %2: the clocks went from %3.")
+        .arg(Date_Text(moment.date), moment.place, Day_Span_Text(lastBefore, zone.changedToDate));
+}
+
 }  // namespace
 
 QString Utc_Offset_Text(int offsetMinutes)
@@ -73,6 +91,12 @@ QString Place_Zone_Text_Without_Place()
                           "place from the list under City to have its zone found for the birth moment.");
 }
 
+QString Place_Zone_Text_Without_Atlas(const QString& problem)
+{
+    return QStringLiteral("The place atlas could not be read: %1. Type the birth place's latitude and longitude, "
+                          "and choose its zone and the daylight-saving box by hand.").arg(problem);
+}
+
 QString Place_Zone_Text_By_Hand(const QString& place)
 {
     return QStringLiteral("%1: zone chosen by hand; the reading uses the zone and the daylight-saving box as you "
@@ -90,6 +114,8 @@ QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone)
     case ZoneAtMoment::Kind::once:
         return Once_Text(moment, zone.clocks.front());
     case ZoneAtMoment::Kind::skipped:
+        if (zone.skippedWholeDay(moment.date))
+            return Missing_Day_Text(moment, zone) + QStringLiteral(" Please check the date of birth.");
         return QStringLiteral("%1: this time did not exist there — the clocks went %2. Please check the time of "
                               "birth.").arg(Moment_Heading(moment), Change_Text(zone));
     case ZoneAtMoment::Kind::twice:
@@ -104,6 +130,8 @@ QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone)
 
 QString Skipped_Time_Message(const PlaceMoment& moment, const ZoneAtMoment& zone)
 {
+    if (zone.skippedWholeDay(moment.date))
+        return Missing_Day_Text(moment, zone);
     return QStringLiteral("On %1 the clocks in %2 went %3: %4 did not exist there. Please check the time of birth.")
         .arg(Date_Text(moment.date), moment.place, Change_Text(zone), Clock_Text(moment.time));
 }

@@ -23,6 +23,8 @@ QString Hand_Zone_Name(int row, bool daylightSaving);
 
 // What the label under the zone frame says the reading will use.
 QString Place_Zone_Text_Without_Place();
+// `problem` says why the atlas could not be read ("the atlas library libgeonames is missing").
+QString Place_Zone_Text_Without_Atlas(const QString& problem);
 QString Place_Zone_Text_By_Hand(const QString& place);
 QString Place_Zone_Text_Without_Date(const QString& place);
 QString Place_Zone_Text(const PlaceMoment& moment, const ZoneAtMoment& zone);

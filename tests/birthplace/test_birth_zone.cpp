@@ -18,6 +18,8 @@ private slots:
     void labelSaysWhatTheReadingUses_data();
     void labelSaysWhatTheReadingUses();
     void unknownZoneFallsBackToTheList();
+    void missingDaysAreNamed_data();
+    void missingDaysAreNamed();
 };
 
 // Checked against the IANA history; none of these moments has changed between tzdata releases.
@@ -59,6 +61,11 @@ void TestBirthZone::zoneOfTheBirthMoment_data()
     QTest::newRow("west of Greenwich, mean time rounds away from 0") << QByteArray("America/Guatemala") << -5438
                                                                      << at(1910, 6, 1, 12, 0) << -363 << -1 << false
                                                                      << true;
+    // Zones that today's tzdata keep as links to others.
+    QTest::newRow("Kyiv 1990: Moscow summer time, +3 row ticked") << QByteArray("Europe/Kiev") << 1831
+                                                                  << at(1990, 6, 15, 12, 0) << 240 << 12 << true << false;
+    QTest::newRow("Thunder Bay 1985: EDT, EST row ticked") << QByteArray("America/Thunder_Bay") << -5363
+                                                           << at(1985, 7, 1, 12, 0) << -240 << 27 << true << false;
 }
 
 void TestBirthZone::zoneOfTheBirthMoment()
@@ -104,6 +111,10 @@ void TestBirthZone::changedClocksAreFound_data()
                                                   << QList<int>{-18000} << "";
     QTest::newRow("Madrid's change at 02:00") << QByteArray("Europe/Madrid") << at(1992, 3, 29, 2, 15)
                                               << int(Kind::skipped) << QList<int>{} << "02:00 03:00";
+    QTest::newRow("Kyiv's skipped hour, a linked zone") << QByteArray("Europe/Kiev") << at(1993, 3, 28, 2, 10)
+                                                        << int(Kind::skipped) << QList<int>{} << "02:00 03:00";
+    QTest::newRow("Apia's missing day") << QByteArray("Pacific/Apia") << at(2011, 12, 30, 12, 0) << int(Kind::skipped)
+                                        << QList<int>{} << "00:00 00:00";
 }
 
 void TestBirthZone::changedClocksAreFound()
@@ -157,8 +168,47 @@ void TestBirthZone::labelSaysWhatTheReadingUses()
 
 void TestBirthZone::unknownZoneFallsBackToTheList()
 {
-    for (const QByteArray& zone : {QByteArray(), QByteArray("Mars/Olympus_Mons"), QByteArray("../../etc/passwd")})
+    // Qt's own "UTC" loads, but gives no offset for a moment: no clock can be taken from it.
+    for (const QByteArray& zone :
+         {QByteArray(), QByteArray("Mars/Olympus_Mons"), QByteArray("../../etc/passwd"), QByteArray("UTC")}) {
         QCOMPARE(Zone_At_Moment(zone, QDate(2000, 1, 1), QTime(12, 0)).kind, Kind::unknownZone);
+        QVERIFY(!Zone_Is_Known(zone));
+    }
+    for (const QByteArray& zone : {QByteArray("Europe/Kiev"), QByteArray("Asia/Choibalsan"), QByteArray("Etc/UTC")})
+        QVERIFY(Zone_Is_Known(zone));
+}
+
+// A whole day the clocks jumped over is named, in the refusal and in the label.
+void TestBirthZone::missingDaysAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<PlaceMoment>("moment");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("Apia 2011") << QByteArray("Pacific/Apia")
+                               << PlaceMoment{"Apia", QDate(2011, 12, 30), QTime(12, 0), -10311}
+                               << "30 December 2011 did not exist in Apia: the clocks went from 29 to 31 December.";
+    QTest::newRow("Apia 2011, its first minute") << QByteArray("Pacific/Apia")
+                                                 << PlaceMoment{"Apia", QDate(2011, 12, 30), QTime(0, 0), -10311}
+                                                 << "30 December 2011 did not exist in Apia: the clocks went from 29 to "
+                                                    "31 December.";
+    QTest::newRow("Kiritimati 1994, across the year")
+        << QByteArray("Pacific/Kiritimati") << PlaceMoment{"Kiritimati", QDate(1994, 12, 31), QTime(8, 0), -9444}
+        << "31 December 1994 did not exist in Kiritimati: the clocks went from 30 December 1994 to 1 January 1995.";
+}
+
+void TestBirthZone::missingDaysAreNamed()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(PlaceMoment, moment);
+    QFETCH(QString, message);
+    const ZoneAtMoment found = Zone_At_Moment(zone, moment.date, moment.time);
+    QCOMPARE(found.kind, Kind::skipped);
+    QCOMPARE(Skipped_Time_Message(moment, found), message);
+    QCOMPARE(Place_Zone_Text(moment, found), message + QStringLiteral(" Please check the date of birth."));
+    // The days either side were there.
+    for (const int days : {-1, 1})
+        QCOMPARE(Zone_At_Moment(zone, moment.date.addDays(days), moment.time).kind, Kind::once);
 }
 
 QTEST_GUILESS_MAIN(TestBirthZone)

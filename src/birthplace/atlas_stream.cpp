@@ -1,0 +1,202 @@
+#include "birthplace/atlas_stream.h"
+
+#include "birthplace/birth_zone.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <future>
+
+namespace {
+
+// Keeps one copy of each text that many places share, so that the atlas holds "United States"
+// or "America/Chicago" once instead of once for each of their towns: a third of its memory.
+template <typename Text>
+class SharedTexts {
+public:
+    Text take(const Text& text) { return *texts_.insert(text); }
+    const QSet<Text>& all() const { return texts_; }
+
+private:
+    QSet<Text> texts_;
+};
+
+// The fields of a line, split at its tabs; no line of the answer has more than nine.
+class Fields {
+public:
+    explicit Fields(QByteArrayView line)
+    {
+        qsizetype start = 0;
+        for (qsizetype at = 0; at <= line.size(); ++at) {
+            if (at == line.size() || line[at] == '\t') {
+                if (count_ == Most) {
+                    ++count_;  // too many: a line of no kind
+                    return;
+                }
+                fields_[count_++] = line.sliced(start, at - start);
+                start = at + 1;
+            }
+        }
+    }
+    qsizetype size() const { return count_; }
+    QByteArrayView operator[](qsizetype at) const { return fields_[static_cast<std::size_t>(at)]; }
+    QByteArrayView value(qsizetype at) const { return at < count_ ? (*this)[at] : QByteArrayView(); }
+
+private:
+    static constexpr qsizetype Most = 9;
+    std::array<QByteArrayView, Most> fields_{};
+    qsizetype count_ = 0;
+};
+
+QString Text_Of(QByteArrayView field)
+{
+    return QString::fromUtf8(field).trimmed();
+}
+
+std::optional<double> Degrees_Of(QByteArrayView field, double limit)
+{
+    bool read = false;
+    const double degrees = field.toDouble(&read);
+    if (!read || !std::isfinite(degrees) || std::abs(degrees) > limit)
+        return std::nullopt;
+    return degrees;
+}
+
+// A place of a P line, its zone not yet checked; none for a record that cannot be a place.
+std::optional<AtlasPlace> Place_Of(const Fields& fields)
+{
+    if (fields.size() != 9)
+        return std::nullopt;
+    AtlasPlace place;
+    place.name = Text_Of(fields[2]);
+    place.state = Text_Of(fields[3]);
+    place.country = Text_Of(fields[4]);
+    place.zoneId = fields[5].toByteArray();
+    bool populationRead = false;
+    place.population = fields[6].toUInt(&populationRead);
+    const std::optional<double> latitude = Degrees_Of(fields[7], 90);
+    const std::optional<double> longitude = Degrees_Of(fields[8], 180);
+    if (place.name.isEmpty() || !populationRead || !latitude || !longitude)
+        return std::nullopt;
+    place.latitude = *latitude;
+    place.longitude = *longitude;
+    return place;
+}
+
+// Which of the zones the system's time-zone data can give. Loading a zone takes a while, so
+// they are looked at on a thread of their own while the names are read.
+std::future<QSet<QByteArray>> Known_Zones(QSet<QByteArray> zones)
+{
+    return std::async(std::launch::async, [zones = std::move(zones)] {
+        QSet<QByteArray> known;
+        for (const QByteArray& zone : zones)
+            if (Zone_Is_Known(zone))
+                known.insert(zone);
+        return known;
+    });
+}
+
+AtlasStream Failed(const QString& problem)
+{
+    AtlasStream stream;
+    stream.reading.problem = problem;
+    return stream;
+}
+
+QString Fail_Problem(const Fields& fields)
+{
+    const QByteArrayView reason = fields.value(1);
+    if (reason == Atlas_Fail_Library) {
+        qWarning("The place atlas: %s", qPrintable(Text_Of(fields.value(2))));  // the system's own words
+        return QStringLiteral("the atlas library, libgeonames, is missing or damaged");
+    }
+    if (reason == Atlas_Fail_No_Places)
+        return QStringLiteral("the atlas library holds no places");
+    return QStringLiteral("its reader could not read it");
+}
+
+}  // namespace
+
+AtlasStream Parse_Atlas_Stream(QByteArrayView output)
+{
+    const QString damaged = QStringLiteral("what its reader gave back was damaged");
+    qsizetype start = 0;
+    const auto nextLine = [&](QByteArrayView& line) {
+        const qsizetype end = output.indexOf('\n', start);
+        if (end < 0)
+            return false;
+        line = output.sliced(start, end - start);
+        start = end + 1;
+        return true;
+    };
+    QByteArrayView line;
+    if (!nextLine(line) || line != "zev-atlas 1")
+        return Failed(damaged);
+
+    AtlasStream stream;
+    std::vector<AtlasPlace>& places = stream.reading.places;
+    std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
+    QSet<std::uint32_t> ids;
+    SharedTexts<QString> regions;
+    SharedTexts<QByteArray> zones;
+    std::future<QSet<QByteArray>> knownZones;
+    int nameLines = 0;
+    while (nextLine(line)) {
+        const Fields fields(line);
+        const QByteArrayView kind = fields[0];
+        if (kind == "P" && !knownZones.valid()) {
+            bool idRead = false;
+            const std::uint32_t id = fields.value(1).toUInt(&idRead);
+            std::optional<AtlasPlace> place = Place_Of(fields);
+            if (!place || !idRead || ids.contains(id)) {
+                ++stream.droppedPlaces;
+                placeOfLine.push_back(-1);
+                continue;
+            }
+            ids.insert(id);
+            place->state = regions.take(place->state);
+            place->country = regions.take(place->country);
+            place->zoneId = zones.take(place->zoneId);
+            placeOfLine.push_back(static_cast<int>(places.size()));
+            places.push_back(std::move(*place));
+            continue;
+        }
+        if (!knownZones.valid())
+            knownZones = Known_Zones(zones.all());
+        if (kind == "N" && fields.size() == 3) {
+            ++nameLines;
+            bool lineRead = false;
+            const qsizetype placeLine = fields[1].toLongLong(&lineRead);
+            const int place = lineRead && placeLine >= 0 && placeLine < qsizetype(placeOfLine.size())
+                                  ? placeOfLine[static_cast<std::size_t>(placeLine)]
+                                  : -1;
+            const QString name = Text_Of(fields[2]);
+            if (place < 0 || name.isEmpty()) {
+                ++stream.droppedNames;
+                continue;
+            }
+            AtlasPlace& named = places[static_cast<std::size_t>(place)];
+            if (name != named.name)
+                named.otherNames.append(name);
+        } else if (kind == "fail") {
+            return Failed(Fail_Problem(fields));
+        } else if (kind == "end" && fields.size() == 3) {
+            if (fields[1].toLongLong() != qsizetype(placeOfLine.size()) || fields[2].toInt() != nameLines
+                || start != output.size())
+                return Failed(damaged);
+            const QSet<QByteArray> known = knownZones.get();
+            const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
+            const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
+            stream.droppedPlaces += static_cast<int>(places.end() - kept);
+            places.erase(kept, places.end());
+            if (places.empty())
+                return Failed(QStringLiteral("the atlas library holds no places"));
+            return stream;
+        } else {
+            return Failed(damaged);
+        }
+    }
+    return Failed(damaged);  // the end line never came
+}

@@ -1,0 +1,238 @@
+// zev-atlas-reader: reads the birth place atlas with libgeonames and the names its catalogues
+// give each place, and writes them on its standard output for the program (the format is in
+// birthplace/atlas_stream.h). The program runs it as a process of its own, so that a missing,
+// damaged or crashing atlas library ends this reader and never the program.
+//   zev-atlas-reader [--library FILE] [--catalogues FOLDER]
+// The library is libgeonames.so.0 where the system finds libraries; the catalogues are
+// FOLDER/*/LC_MESSAGES/geonames.mo, FOLDER being /usr/share/locale.
+#include <geonames.h>
+
+#include "birthplace/name_catalogue.h"
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// The library's functions, found by name in the library opened.
+struct Atlas_Library {
+    decltype(&geonames_get_n_cities) countCities = nullptr;
+    decltype(&geonames_get_city) city = nullptr;
+    decltype(&geonames_city_free) freeCity = nullptr;
+};
+
+// What goes out: a field with no tab or line break in it.
+void Append_Field(std::string& out, std::string_view text)
+{
+    out += '\t';
+    for (const char c : text)
+        out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+}
+
+void Append_Number(std::string& out, double number)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, number);
+    out += '\t';
+    out.append(text, written.ptr);
+}
+
+void Write_All(const std::string& out)
+{
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t written = write(STDOUT_FILENO, out.data() + done, out.size() - done);
+        if (written <= 0)
+            _exit(3);  // the program stopped listening
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+[[noreturn]] void Fail(const char* reason, std::string_view detail)
+{
+    std::string out = std::string("zev-atlas 1\nfail\t") + reason;
+    Append_Field(out, detail);
+    out += '\n';
+    Write_All(out);
+    _exit(1);
+}
+
+std::string_view Field_Text(GVariant* record, gsize field, std::vector<GVariant*>& held)
+{
+    GVariant* value = g_variant_get_child_value(record, field);
+    held.push_back(value);
+    return g_variant_is_of_type(value, G_VARIANT_TYPE_STRING) ? g_variant_get_string(value, nullptr) : "";
+}
+
+// A file's bytes, mapped while it lives; empty for a file that cannot be read.
+struct Mapped_File {
+    explicit Mapped_File(const std::string& path)
+    {
+        const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat about {};
+        if (file < 0)
+            return;
+        if (fstat(file, &about) == 0 && about.st_size > 0) {
+            void* mapped = mmap(nullptr, static_cast<std::size_t>(about.st_size), PROT_READ, MAP_PRIVATE, file, 0);
+            if (mapped != MAP_FAILED)
+                bytes = std::string_view(static_cast<const char*>(mapped), static_cast<std::size_t>(about.st_size));
+        }
+        close(file);
+    }
+    ~Mapped_File()
+    {
+        if (!bytes.empty())
+            munmap(const_cast<char*>(bytes.data()), bytes.size());
+    }
+    Mapped_File(const Mapped_File&) = delete;
+    Mapped_File& operator=(const Mapped_File&) = delete;
+    std::string_view bytes;
+};
+
+// A name a catalogue gives the place with a GeoNames id.
+struct Catalogue_Name {
+    unsigned long id;
+    std::string_view text;
+};
+
+// The names of every catalogue FOLDER/*/LC_MESSAGES/geonames.mo, the languages in the order of
+// their codes; the files stay mapped in `files` while the names are used.
+std::vector<Catalogue_Name> Catalogue_Names(const std::string& folder,
+                                            std::vector<std::unique_ptr<Mapped_File>>& files)
+{
+    std::vector<std::string> languages;
+    if (DIR* languageFolders = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(languageFolders))
+            if (entry->d_name[0] != '.')
+                languages.emplace_back(entry->d_name);
+        closedir(languageFolders);
+    }
+    std::sort(languages.begin(), languages.end());
+    std::vector<Catalogue_Name> names;
+    for (const std::string& language : languages) {
+        files.push_back(std::make_unique<Mapped_File>(folder + '/' + language + "/LC_MESSAGES/geonames.mo"));
+        Read_Name_Catalogue(files.back()->bytes, [&](std::string_view original, std::string_view name) {
+            unsigned long id = 0;
+            const auto read = std::from_chars(original.data(), original.data() + original.size(), id);
+            if (read.ec == std::errc() && read.ptr == original.data() + original.size() && !name.empty())
+                names.push_back({id, name});
+        });
+    }
+    return names;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    std::string libraryFile = "libgeonames.so.0";
+    std::string catalogues = "/usr/share/locale";
+    for (int at = 1; at + 1 < argc; at += 2) {
+        const std::string_view option = argv[at];
+        if (option == "--library")
+            libraryFile = argv[at + 1];
+        else if (option == "--catalogues")
+            catalogues = argv[at + 1];
+    }
+
+    // The catalogues are read on a thread of their own while the library reads its places.
+    std::vector<std::unique_ptr<Mapped_File>> files;
+    std::vector<Catalogue_Name> catalogueNames;
+    std::thread readingCatalogues([&] { catalogueNames = Catalogue_Names(catalogues, files); });
+
+    void* handle = dlopen(libraryFile.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        Fail("library", dlerror());
+    Atlas_Library atlas;
+    atlas.countCities = reinterpret_cast<decltype(atlas.countCities)>(dlsym(handle, "geonames_get_n_cities"));
+    atlas.city = reinterpret_cast<decltype(atlas.city)>(dlsym(handle, "geonames_get_city"));
+    atlas.freeCity = reinterpret_cast<decltype(atlas.freeCity)>(dlsym(handle, "geonames_city_free"));
+    if (!atlas.countCities || !atlas.city || !atlas.freeCity)
+        Fail("library", "it lacks the functions that read its places");
+
+    // A record is a tuple (id, name, state code, state, country code, country, zone,
+    // population, latitude, longitude).
+    const GVariantType* layout = G_VARIANT_TYPE("(sssssssudd)");
+    const int count = atlas.countCities();
+    std::string out = "zev-atlas 1\n";
+    out.reserve(static_cast<std::size_t>(std::max(count, 0)) * 80 + (4 << 20));
+    std::vector<std::pair<unsigned long, std::size_t>> ids;  // each place's id and its number in the output
+    std::vector<GVariant*> held;
+    int places = 0;
+    for (int index = 0; index < count; ++index) {
+        GeonamesCity* city = atlas.city(index);
+        if (!city)
+            continue;
+        if (g_variant_is_of_type(city, layout)) {
+            const std::string_view id = Field_Text(city, 0, held);
+            out += 'P';
+            Append_Field(out, id);
+            for (const gsize field : {1, 3, 5, 6})
+                Append_Field(out, Field_Text(city, field, held));
+            GVariant* population = g_variant_get_child_value(city, 7);
+            held.push_back(population);
+            out += '\t' + std::to_string(g_variant_get_uint32(population));
+            for (const gsize field : {8, 9}) {
+                GVariant* value = g_variant_get_child_value(city, field);
+                held.push_back(value);
+                Append_Number(out, g_variant_get_double(value));
+            }
+            out += '\n';
+            unsigned long number = 0;
+            if (std::from_chars(id.data(), id.data() + id.size(), number).ec == std::errc())
+                ids.emplace_back(number, places);
+            ++places;
+        }
+        for (GVariant* value : held)
+            g_variant_unref(value);
+        held.clear();
+        atlas.freeCity(city);
+    }
+    readingCatalogues.join();
+    if (places == 0)
+        Fail("no-places", "");
+    std::sort(ids.begin(), ids.end());
+    const auto placeOf = [&](unsigned long id) {
+        const auto found = std::lower_bound(ids.begin(), ids.end(), std::pair{id, std::size_t(0)});
+        return found != ids.end() && found->first == id ? found->second : SIZE_MAX;
+    };
+
+    // Many languages write a place's name alike: each name of a place goes out once.
+    struct Name {
+        std::size_t place;
+        std::string_view text;
+        bool operator<(const Name& other) const { return place != other.place ? place < other.place : text < other.text; }
+        bool operator==(const Name& other) const = default;
+    };
+    std::vector<Name> names;
+    names.reserve(catalogueNames.size());
+    for (const Catalogue_Name& name : catalogueNames)
+        if (const std::size_t place = placeOf(name.id); place != SIZE_MAX)
+            names.push_back({place, name.text});
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    for (const Name& name : names) {
+        out += 'N';
+        out += '\t' + std::to_string(name.place);
+        Append_Field(out, name.text);
+        out += '\n';
+    }
+    out += "end\t" + std::to_string(places) + '\t' + std::to_string(names.size()) + '\n';
+    Write_All(out);
+    return 0;
+}
