@@ -118,7 +118,7 @@ void frmMDI::MDIForm_Load()
         caption(index)->setFocusPolicy(Qt::StrongFocus);
     }
     Welcome_Panel::attach(ui->picMain);
-    Fit_Into(this, Screen_Area(this));
+    Keep_On_Screen(this);
 }
 
 // While a sub-program is open the launcher is only its three strips, docked at the bottom of the
@@ -141,9 +141,7 @@ void frmMDI::followWelcomePanel()
     ui->centralWidget->layout()->activate();
     layout()->activate();
     setFixedSize(sizeHint());
-    const QRect area = Screen_Area(this);
-    const QSize frame = frameGeometry().size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + area.height() - frame.height());
+    Place_Frame(this, Screen_Area(this), FramePlace::BottomCentre);
     for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
         if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
             Sub_Programs::placeAtTopCentre(window);
