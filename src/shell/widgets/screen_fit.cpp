@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -124,6 +125,34 @@ private:
 };
 }  // namespace
 
+void Squeeze_Layouts(QWidget* window, bool squeeze)
+{
+    constexpr char Designed_Property[] = "designedSpacing";  // top and bottom margins, spacing
+    for (QLayout* layout : window->findChildren<QLayout*>()) {
+        auto* grid = qobject_cast<QGridLayout*>(layout);
+        auto* box = qobject_cast<QBoxLayout*>(layout);
+        const bool vertical = grid || (box && (box->direction() == QBoxLayout::TopToBottom || box->direction() == QBoxLayout::BottomToTop));
+        QVariant designed = layout->property(Designed_Property);
+        if (!designed.isValid()) {
+            if (!squeeze)
+                continue;
+            const QMargins margins = layout->contentsMargins();
+            designed = QRect(margins.top(), margins.bottom(), grid ? grid->verticalSpacing() : layout->spacing(), 0);
+            layout->setProperty(Designed_Property, designed);
+        }
+        const QRect values = designed.toRect();
+        const int share = squeeze ? 2 : 1;
+        QMargins margins = layout->contentsMargins();
+        margins.setTop(values.x() / share);
+        margins.setBottom(values.y() / share);
+        layout->setContentsMargins(margins);
+        if (grid)
+            grid->setVerticalSpacing(values.width() / share);
+        else if (vertical)
+            layout->setSpacing(values.width() / share);
+    }
+}
+
 QMargins Frame_Margins(const QWidget* window)
 {
     if (isFramed(window))
@@ -138,6 +167,7 @@ void Fit_Into(QWidget* window, const QRect& area)
     const QSize fitted = Fitted_Client_Size(wanted, window->minimumSize(), Frame_Margins(window), area.size());
     if (fitted != wanted && !unfitted.isValid())
         window->setProperty(Unfitted_Size_Property, wanted);
+    Squeeze_Layouts(window, fitted.height() < wanted.height());
     if (fitted != window->size())
         window->resize(fitted);
 }

@@ -18,8 +18,13 @@ QScrollArea* Scroll_Body(QWidget* body);
 // bar and border (none where the platform draws no frames).
 QMargins Frame_Margins(const QWidget* window);
 
+// Halves the top and bottom margins and the vertical spacing of every layout in the window while
+// squeezed, so that a window shorter than designed shows more of itself; gives them back when not.
+void Squeeze_Layouts(QWidget* window, bool squeeze);
+
 // Makes a window, frame included, no larger than the area, fitting it from the size it had
-// before it was first made smaller; never below its minimum size.
+// before it was first made smaller, never below its minimum size; its layouts are squeezed
+// while it is shorter than that size.
 void Fit_Into(QWidget* window, const QRect& area);
 
 // Moves a window so that its frame lies at that place in the area.
