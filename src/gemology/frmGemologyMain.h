@@ -5,6 +5,7 @@
 
 #include "shell/sub_program_window.h"
 
+#include <array>
 #include <optional>
 
 namespace Ui { class frmGemologyMain; }
@@ -33,6 +34,7 @@ private slots:
     void lstPlaces_Activated(const QModelIndex& item);
     void cmbTimeZone_Activated();
     void chkDST_Click();
+    void cboTimeAccuracy_Click();
     void atlas_Ready();
 
 private:
@@ -69,6 +71,8 @@ private:
     Ui::frmGemologyMain* ui;
     QStandardItemModel* placeItems;
     QCompleter* lstPlaces;
+    static constexpr std::array<int, 3> Noon{12, 0, 0};  // the hour, minute and second lists at noon
+    std::array<int, 3> heldTime{};  // the time lists' places while the time is not known
     std::optional<AtlasPlace> chosenPlace;  // from the atlas, until the city text changes
     bool zoneByHand = false;                 // the user set the zone after choosing the place
 };

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 
 // Every window as a window manager frames it (run under a real one at 1366x768 and 1024x600,
 // see tests/support/under_window_manager): each frame, title bar included, within the screen's
@@ -71,6 +72,21 @@ std::pair<int, bool> linesShown(QWidget* text)
     return {text->visibleRegion().boundingRect().height() / spacing, text->visibleRegion().boundingRect() == text->rect()};
 }
 
+// Every item of a drop-down list fits the list's field when chosen.
+void checkListItems(const QWidget* window, const QString& where, Faults& faults)
+{
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (!list->isVisible() || list->isEditable())
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        for (int item = 0; item < list->count(); ++item)
+            if (list->fontMetrics().horizontalAdvance(list->itemText(item)) > room)
+                faults << where + QStringLiteral(": \"%1\" is cut in %2").arg(list->itemText(item), list->objectName());
+    }
+}
+
 void checkView(const WindowView& view, Faults& faults)
 {
     QWidget* window = view.window;
@@ -84,6 +100,7 @@ void checkView(const WindowView& view, Faults& faults)
     if (view.subProgram && frame.top() != available.top())
         faults << view.name + QStringLiteral(": frame's top at %1, not at the top of the screen").arg(frame.top());
 
+    checkListItems(window, view.name, faults);
     scrollToTop(window);
     const bool desktop = screen.height() >= Desktop_Height;
     for (QWidget* control : window->findChildren<QWidget*>()) {
