@@ -20,8 +20,10 @@ using Faults = QStringList;
 const QStringList Shown_On_Every_Screen = {"cmdMdiExit", "cmdRefresh", "cmdNext"};
 // ...and those on a common desktop screen (768 pixels high) or larger.
 const QStringList Shown_On_Desktop_Screens = {"cmdRashi", "cmdPrint", "cmdBqck"};
-// The body texts, and the lines of each that must show at once there (two on smaller screens).
-const QStringList Body_Texts = {"txtBirthStoneAbout", "txtSunSignAbout", "txtMoonSignAbout", "txtStoneDesc", "lblCrystalDesc"};
+// The body texts, and the lines of each that must show at once there; on smaller screens two
+// lines of the reading's texts.
+const QStringList Reading_Texts = {"txtBirthStoneAbout", "txtSunSignAbout", "txtMoonSignAbout"};
+const QStringList Body_Texts = Reading_Texts + QStringList{"txtStoneDesc", "lblCrystalDesc"};
 constexpr int Desktop_Height = 768, Desktop_Lines = 5, Small_Screen_Lines = 2;
 
 bool isControl(const QWidget* widget)
@@ -63,12 +65,13 @@ void scrollToTop(QWidget* window)
             area->verticalScrollBar()->setValue(0);
 }
 
-// The text's lines the user sees at once, and whether that is all of it.
+// The lines of text the user sees at once (the room a text box has for them, whatever it holds
+// now), and whether that is all of the text (only a label's).
 std::pair<int, bool> linesShown(QWidget* text)
 {
     const int spacing = text->fontMetrics().lineSpacing();
     if (auto* box = qobject_cast<QPlainTextEdit*>(text))
-        return {box->viewport()->visibleRegion().boundingRect().height() / spacing, box->verticalScrollBar()->maximum() == 0};
+        return {box->viewport()->visibleRegion().boundingRect().height() / spacing, false};
     return {text->visibleRegion().boundingRect().height() / spacing, text->visibleRegion().boundingRect() == text->rect()};
 }
 
@@ -109,7 +112,7 @@ void checkView(const WindowView& view, Faults& faults)
         const QString name = control->objectName();
         if ((Shown_On_Every_Screen.contains(name) || (desktop && Shown_On_Desktop_Screens.contains(name))) && !wholeInView(control, screen))
             faults << view.name + QStringLiteral(": ") + name + QStringLiteral(" does not show as the window opens");
-        if (Body_Texts.contains(name)) {
+        if ((desktop ? Body_Texts : Reading_Texts).contains(name)) {
             const auto [lines, whole] = linesShown(control);
             if (lines < (desktop ? Desktop_Lines : Small_Screen_Lines) && !whole)
                 faults << view.name + QStringLiteral(": ") + name + QStringLiteral(" shows %1 lines").arg(lines);
