@@ -127,29 +127,28 @@ private:
 
 void Squeeze_Layouts(QWidget* window, bool squeeze)
 {
-    constexpr char Designed_Property[] = "designedSpacing";  // top and bottom margins, spacing
+    constexpr char Designed_Property[] = "designedSpacing";  // top margin, bottom margin, vertical spacing
     for (QLayout* layout : window->findChildren<QLayout*>()) {
         auto* grid = qobject_cast<QGridLayout*>(layout);
         auto* box = qobject_cast<QBoxLayout*>(layout);
-        const bool vertical = grid || (box && (box->direction() == QBoxLayout::TopToBottom || box->direction() == QBoxLayout::BottomToTop));
-        QVariant designed = layout->property(Designed_Property);
-        if (!designed.isValid()) {
+        const bool vertical = box && (box->direction() == QBoxLayout::TopToBottom || box->direction() == QBoxLayout::BottomToTop);
+        if (!layout->property(Designed_Property).isValid()) {
             if (!squeeze)
                 continue;
             const QMargins margins = layout->contentsMargins();
-            designed = QRect(margins.top(), margins.bottom(), grid ? grid->verticalSpacing() : layout->spacing(), 0);
-            layout->setProperty(Designed_Property, designed);
+            layout->setProperty(Designed_Property, QVariant::fromValue(QList<int>{margins.top(), margins.bottom(),
+                                                                                  grid ? grid->verticalSpacing() : layout->spacing()}));
         }
-        const QRect values = designed.toRect();
+        const QList<int> designed = layout->property(Designed_Property).value<QList<int>>();
         const int share = squeeze ? 2 : 1;
         QMargins margins = layout->contentsMargins();
-        margins.setTop(values.x() / share);
-        margins.setBottom(values.y() / share);
+        margins.setTop(designed[0] / share);
+        margins.setBottom(designed[1] / share);
         layout->setContentsMargins(margins);
         if (grid)
-            grid->setVerticalSpacing(values.width() / share);
+            grid->setVerticalSpacing(designed[2] / share);
         else if (vertical)
-            layout->setSpacing(values.width() / share);
+            layout->setSpacing(designed[2] / share);
     }
 }
 
