@@ -160,14 +160,16 @@ QString Repeated_Time_Answer(const ZoneAtMoment& zone, int which)
     return name.isEmpty() ? answer : QStringLiteral("%1 (%2)").arg(answer, name);
 }
 
-QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours)
+namespace {
+// "04:30 CEST (UTC+02:00), 02:30 Universal Time".
+QString Clock_And_Universal_Text(QTime born, const QString& zoneName, double universalHours)
 {
     const double localHours = born.hour() + born.minute() / 60.0;
     const int offsetMinutes = Nearest_Minute((localHours - universalHours) * 60.0);
     const int universalMinutes = Nearest_Minute(universalHours * 60.0);
     const int day = universalMinutes >= 0 ? universalMinutes / 1440 : -((-universalMinutes + 1439) / 1440);
     const QTime universal = QTime(0, 0).addSecs((universalMinutes - day * 1440) * 60);
-    QString text = QStringLiteral("Born %1 ").arg(Clock_Text(born));
+    QString text = Clock_Text(born) + u' ';
     if (!zoneName.isEmpty())
         text += zoneName + u' ';
     text += QStringLiteral("(%1), %2 Universal Time").arg(Utc_Offset_Text(offsetMinutes), Clock_Text(universal));
@@ -176,4 +178,15 @@ QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalH
     else if (day > 0)
         text += QStringLiteral(" of the next day");
     return text;
+}
+}  // namespace
+
+QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours)
+{
+    return QStringLiteral("Born ") + Clock_And_Universal_Text(born, zoneName, universalHours);
+}
+
+QString Noon_Moment_Text(const QString& zoneName, double universalHours)
+{
+    return QStringLiteral("Time of birth not known, taken as noon: ") + Clock_And_Universal_Text(QTime(12, 0), zoneName, universalHours);
 }

@@ -38,3 +38,6 @@ QString Repeated_Time_Answer(const ZoneAtMoment& zone, int which);
 // "Born 04:30 CEST (UTC+02:00), 02:30 Universal Time": the birth time with the zone the
 // reading used and the Universal Time it gave (in hours from the local date's midnight).
 QString Birth_Moment_Text(QTime born, const QString& zoneName, double universalHours);
+// "Time of birth not known, taken as noon: 12:00 CEST (UTC+02:00), 10:00 Universal Time": the
+// same for a birth whose time is not known, which the reading takes at noon.
+QString Noon_Moment_Text(const QString& zoneName, double universalHours);

@@ -99,6 +99,7 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     connect(&PlaceAtlas::shared(), &PlaceAtlas::ready, this, &frmGemologyMain::showPlaceZone);
     connect(ui->cmbTimeZone, &QComboBox::activated, this, &frmGemologyMain::cmbTimeZone_Activated);
     connect(ui->chkDST, &QCheckBox::clicked, this, &frmGemologyMain::chkDST_Click);
+    connect(ui->cboTimeAccuracy, &QComboBox::currentIndexChanged, this, &frmGemologyMain::cboTimeAccuracy_Click);
     for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboTimeAccuracy})
         connect(list, &QComboBox::currentIndexChanged, this, &frmGemologyMain::showPlaceZone);
     showPlaceZone();
@@ -123,6 +124,7 @@ void frmGemologyMain::Form_Load()
     ui->cmbTimeZone->setCurrentIndex(Zone_Default_Position);
     for (const TimeAccuracyChoice& choice : Time_Accuracy_Choices)
         ui->cboTimeAccuracy->addItem(To_QString(choice.listText));
+    ui->cboTimeAccuracy->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);  // never narrower than its longest item
     ui->fraMain->raise();
     Sub_Programs::placeAtTopCentre(this);
 }
@@ -292,6 +294,22 @@ void frmGemologyMain::cmbTimeZone_Activated()
         return;
     zoneByHand = true;
     showPlaceZone();
+}
+
+// With the time of birth not known the reading takes noon: the time lists show 12:00:00 and
+// rest disabled, and show the time they held again when a known time is chosen.
+void frmGemologyMain::cboTimeAccuracy_Click()
+{
+    const bool known = Time_Accuracy_At(ui->cboTimeAccuracy->currentIndex()) != TimeAccuracy::notKnown;
+    const std::array<QComboBox*, 3> lists{ui->cboHH, ui->cboMM, ui->cboSS};
+    if (known == ui->cboHH->isEnabled())
+        return;
+    for (std::size_t at = 0; at < lists.size(); ++at) {
+        if (!known)
+            heldTime[at] = lists[at]->currentIndex();
+        lists[at]->setCurrentIndex(known ? heldTime[at] : Noon[at]);
+        lists[at]->setEnabled(known);
+    }
 }
 
 void frmGemologyMain::chkDST_Click()

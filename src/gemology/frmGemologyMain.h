@@ -5,6 +5,7 @@
 
 #include "shell/sub_program_window.h"
 
+#include <array>
 #include <optional>
 
 namespace Ui { class frmGemologyMain; }
@@ -29,6 +30,7 @@ private slots:
     void txtMCity_TextEdited();
     void cmbTimeZone_Activated();
     void chkDST_Click();
+    void cboTimeAccuracy_Click();
 
 private:
     void Form_Load();
@@ -61,6 +63,8 @@ private:
     bool takePlaceZone(BirthData& birth);
 
     Ui::frmGemologyMain* ui;
+    static constexpr std::array<int, 3> Noon{12, 0, 0};  // the hour, minute and second lists at noon
+    std::array<int, 3> heldTime{};  // the time lists' places while the time is not known
     std::optional<AtlasPlace> chosenPlace;  // from the atlas, until the city text changes
     bool zoneByHand = false;                 // the user set the zone after choosing the place
 };

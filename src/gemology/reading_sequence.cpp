@@ -14,10 +14,13 @@ GemologyReading Make_Gemology_Reading(const BirthData& birth)
     Gem_Sun_Sign(birth, reading);
     Sun_More_About_LuckyStone(reading);
     Gem_Moon_Sign(birth, reading);
-    if (birth.atlasZone)
-        reading.moonSignMoment = Birth_Moment_Text(QTime(birth.hour, birth.minute), birth.atlasZone->name,
-                                                   Universal_Time(Moon_Chart_Input(birth)))
+    if (birth.atlasZone) {
+        const double universalHours = Universal_Time(Moon_Chart_Input(birth));
+        reading.moonSignMoment = (birth.timeAccuracy == TimeAccuracy::notKnown
+                                      ? Noon_Moment_Text(birth.atlasZone->name, universalHours)
+                                      : Birth_Moment_Text(QTime(birth.hour, birth.minute), birth.atlasZone->name, universalHours))
                                      .toStdString();
+    }
     Moon_More_About_LuckyStone(reading);
     Avoid_Stone(birth, reading);
     Write_Sign_Notes(birth, reading);

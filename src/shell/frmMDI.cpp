@@ -118,7 +118,7 @@ void frmMDI::MDIForm_Load()
         caption(index)->setFocusPolicy(Qt::StrongFocus);
     }
     Welcome_Panel::attach(ui->picMain);
-    Fit_Into(this, Screen_Area(this));
+    Keep_On_Screen(this);
 }
 
 // While a sub-program is open the launcher is only its three strips, docked at the bottom of the
@@ -131,6 +131,7 @@ void frmMDI::followWelcomePanel()
         return;
     docked = dock;
     welcomeScroll->setVisible(!dock);
+    tightenStrips(dock);
     if (!dock) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -138,15 +139,33 @@ void frmMDI::followWelcomePanel()
         return;
     }
     undockedGeometry = geometry();
-    ui->centralWidget->layout()->activate();
-    layout()->activate();
-    setFixedSize(sizeHint());
-    const QRect area = Screen_Area(this);
-    const QSize frame = frameGeometry().size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + area.height() - frame.height());
+    // Twice: at the narrower width some strip may need another height.
+    for (int pass = 0; pass < 2; ++pass) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        setFixedSize(sizeHint());
+    }
+    Place_Frame(this, Screen_Area(this), FramePlace::BottomCentre);
     for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
         if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
             Sub_Programs::placeAtTopCentre(window);
+}
+
+// Docked, the strips keep thin margins and the menu bar hides (each sub-program window has the
+// same menus), leaving the sub-program above as much of the screen as they can.
+void frmMDI::tightenStrips(bool tight)
+{
+    constexpr int Tight_Margin = 2;
+    ui->menuBar->setVisible(!tight);
+    const QList<QFrame*> strips = {ui->Picture6, ui->Picture1, ui->PicCoBrand};
+    if (stripMargins.isEmpty())
+        for (QFrame* strip : strips)
+            stripMargins << strip->layout()->contentsMargins();
+    for (qsizetype at = 0; at < strips.size(); ++at) {
+        QMargins margins = stripMargins[at];
+        if (tight)
+            margins.setTop(Tight_Margin), margins.setBottom(Tight_Margin);
+        strips[at]->layout()->setContentsMargins(margins);
+    }
 }
 
 void frmMDI::cmdSelectOption_Click(int index)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QMargins>
 
 namespace Ui { class frmMDI; }
 class CaptionLabel;
@@ -33,9 +34,11 @@ private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void followWelcomePanel();
+    void tightenStrips(bool tight);
 
     Ui::frmMDI* ui;
     QScrollArea* welcomeScroll = nullptr;
     bool docked = false;
     QRect undockedGeometry;
+    QList<QMargins> stripMargins;  // the strips' margins as designed
 };

@@ -125,11 +125,13 @@ void Sub_Programs::closeAll()
 
 void Sub_Programs::placeAtTopCentre(QWidget* window)
 {
-    const QRect area = subProgramArea(window);
-    if (area.isEmpty())
-        return;
-    Fit_Into(window, area);
-    window->move(area.x() + (area.width() - window->frameGeometry().width()) / 2, area.y());
+    Place_By_Frame(window, [window] {
+        const QRect area = subProgramArea(window);
+        if (area.isEmpty())
+            return;
+        Fit_Into(window, area);
+        Place_Frame(window, area, FramePlace::TopCentre);
+    });
 }
 
 void Welcome_Panel::attach(QWidget* panel)

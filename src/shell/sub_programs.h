@@ -29,8 +29,9 @@ void manage(SubWindow kind, QWidget* window);
 // display, entry, report, and the display once more.
 void closeAll();
 
-// Places a window with its left edge at (screen width - window width) / 2 and its top at 0,
-// first making it no taller and no wider than the screen above the docked launcher.
+// Places a window's frame, title bar included, centred across the screen's available area with
+// its top at the top of that area, first making the window, frame included, no taller and no
+// wider than the area above the docked launcher.
 void placeAtTopCentre(QWidget* window);
 
 }  // namespace Sub_Programs

@@ -89,6 +89,7 @@ private slots:
     void readingGoesToTheDisplay_data();
     void readingGoesToTheDisplay();
     void timeAccuracyListsItsChoices();
+    void unknownTimeShowsNoon();
     void notesReachTheDisplayAndTheReport_data();
     void notesReachTheDisplayAndTheReport();
     void exitClosesTheWindowAndBringsTheWelcomePanelBack();
@@ -642,6 +643,27 @@ void TestFrmGemologyMain::timeAccuracyListsItsChoices()
                                            "Time not known"}));
     QCOMPARE(accuracy->currentIndex(), 0);
     QVERIFY(!accuracy->isEditable());
+}
+
+// The reading takes noon for a time not known; the time lists say so and take no other time.
+void TestFrmGemologyMain::unknownTimeShowsNoon()
+{
+    const QStringList lists = {"cboHH", "cboMM", "cboSS"};
+    const auto shown = [&] {
+        QStringList texts;
+        for (const QString& list : lists)
+            texts << control<QComboBox>(list)->currentText() + (control<QComboBox>(list)->isEnabled() ? "" : " (disabled)");
+        return texts;
+    };
+    choose("cboHH", "3");
+    choose("cboMM", "45");
+    choose("cboSS", "10");
+    choose("cboTimeAccuracy", "Time not known");
+    QCOMPARE(shown(), (QStringList{"12 (disabled)", "0 (disabled)", "0 (disabled)"}));
+    choose("cboTimeAccuracy", "Within 1 hour");
+    QCOMPARE(shown(), (QStringList{"3", "45", "10"}));
+    choose("cboTimeAccuracy", "Within 2 hours");
+    QCOMPARE(shown(), (QStringList{"3", "45", "10"}));
 }
 
 void TestFrmGemologyMain::notesReachTheDisplayAndTheReport_data()

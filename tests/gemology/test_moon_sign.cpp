@@ -51,6 +51,7 @@ private slots:
     void fullCircleIsAries();
     void atlasZoneIsTheReadingsZone_data();
     void atlasZoneIsTheReadingsZone();
+    void unknownTimeIsSaidToBeNoon();
 };
 
 void TestMoonSign::zoneRowSetsTheDirectionOfTheClock_data()
@@ -171,6 +172,19 @@ void TestMoonSign::atlasZoneIsTheReadingsZone()
     birth.atlasZone = zone;
     QCOMPARE(Universal_Time(Moon_Chart_Input(birth)), universalTime);
     QCOMPARE(To_QString(Make_Gemology_Reading(birth).moonSignMoment.value_or("")), moment);
+}
+
+// The entry takes an unknown time as noon; the moment line says so rather than give it as known.
+void TestMoonSign::unknownTimeIsSaidToBeNoon()
+{
+    BirthData birth = Birth_At(12, 0, -222);
+    birth.timeAccuracy = TimeAccuracy::notKnown;
+    birth.atlasZone = Atlas_Zone_Of(Clock(120, 60, "CEST", "CET"), -222);
+    QCOMPARE(To_QString(Make_Gemology_Reading(birth).moonSignMoment.value_or("")),
+             QStringLiteral("Time of birth not known, taken as noon: 12:00 CEST (UTC+02:00), 10:00 Universal Time"));
+    birth.timeAccuracy = TimeAccuracy::withinOneHour;
+    QCOMPARE(To_QString(Make_Gemology_Reading(birth).moonSignMoment.value_or("")),
+             QStringLiteral("Born 12:00 CEST (UTC+02:00), 10:00 Universal Time"));
 }
 
 QTEST_APPLESS_MAIN(TestMoonSign)

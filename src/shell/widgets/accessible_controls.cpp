@@ -2,6 +2,7 @@
 
 #include "shell/widgets/link_label.h"
 #include "shell/widgets/picture_box.h"
+#include "shell/widgets/program_style.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -25,9 +26,7 @@ void Paint_Focus_Ring(QWidget* control)
     if (!control->hasFocus())
         return;
     QPainter painter(control);
-    QPen pen(control->palette().color(control->foregroundRole()), 1, Qt::DotLine);
-    painter.setPen(pen);
-    painter.drawRect(control->rect().adjusted(0, 0, -1, -1));
+    Draw_Focus_Ring(&painter, control->rect());
 }
 
 QString Picture_Description(const QString& drawing)

@@ -128,11 +128,19 @@ bool paintFilled(QPainter* painter, const QRect& rect, const QColor& fill)
     return true;
 }
 
-// A button's or a field's box, its border lit while it has the focus.
+// The width of the ring or the lit border that shows the focus.
+constexpr int Focus_Width = 2;
+
+// A button's or a field's box, its border lit and thickened while it has the focus.
 bool paintControlBox(QPainter* painter, const QStyleOption* option, const ThemeLook& look, const QBrush& fill)
 {
-    const bool focus = option->state & QStyle::State_HasFocus && look.focusBorder.isValid();
-    paintBox(painter, option->rect, look.box, fill, focus ? look.focusBorder : look.box.border);
+    if (!(option->state & QStyle::State_HasFocus)) {
+        paintBox(painter, option->rect, look.box, fill, look.box.border);
+        return true;
+    }
+    ThemeBox lit = look.box;
+    lit.borderWidth = std::max(Focus_Width, lit.borderWidth);
+    paintBox(painter, option->rect, lit, fill, look.focusBorder.isValid() ? look.focusBorder : Theme::Focus_Ring());
     return true;
 }
 
@@ -305,7 +313,7 @@ bool ProgramStyle::drawLook(PrimitiveElement element, const QStyleOption* option
         if (look.hasBox() && qobject_cast<const QGroupBox*>(widget))
             paintBox(painter, option->rect.adjusted(0, look.groupMarginTop, 0, 0), look.box, look.box.fill, look.box.border, true, false);
         else if (look.hasBox())
-            paintBox(painter, option->rect, look.box);
+            paintControlBox(painter, option, look, look.box.fill);
         return look.hasBox();
     case PE_Frame:
     case PE_FrameLineEdit:
@@ -315,7 +323,9 @@ bool ProgramStyle::drawLook(PrimitiveElement element, const QStyleOption* option
         return look.hasBox() && paintControlBox(painter, option, look, look.box.fill);
     case PE_PanelButtonCommand:
         return look.hasBox() && paintControlBox(painter, option, look, buttonFill(option, look));
-    case PE_FrameFocusRect:
+    case PE_FrameFocusRect:  // boxes light their border; radio buttons and check boxes take a ring
+        if (look.roundIndicators && !look.hasBox())
+            Draw_Focus_Ring(painter, widget ? widget->rect() : option->rect);
         return look.hasBox() || look.roundIndicators;
     case PE_IndicatorRadioButton:
     case PE_IndicatorCheckBox:
@@ -663,4 +673,14 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
 void Use_Program_Style()
 {
     QApplication::setStyle(new ProgramStyle(QApplication::style()));
+}
+
+void Draw_Focus_Ring(QPainter* painter, const QRect& rect)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(Theme::Focus_Ring(), Focus_Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->drawRect(QRectF(rect).adjusted(Focus_Width / 2.0, Focus_Width / 2.0, -Focus_Width / 2.0, -Focus_Width / 2.0));
+    painter->restore();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/widgets/deferred_icons_style.h"
 
+class QPainter;
 struct ThemeLook;
 
 // The program's style: the desktop's, drawing the program's own controls in the colours,
@@ -41,3 +42,7 @@ private:
 
 // Gives the running application the program's style, on top of the desktop's.
 void Use_Program_Style();
+
+// The ring that shows which control has the keyboard, two pixels wide along the inside of the
+// rectangle, in the theme's focus colour.
+void Draw_Focus_Ring(QPainter* painter, const QRect& rect);

@@ -718,4 +718,6 @@ const ThemeTabs& Tabs_Look()
 
 QColor Scroll_Corner() { return Colour::Night; }
 
+QColor Focus_Ring() { return Colour::Cyan; }
+
 }  // namespace Theme

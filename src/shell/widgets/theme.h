@@ -132,4 +132,8 @@ const ThemeTabs& Tabs_Look();
 
 // The corner between a scrolled window's two scroll bars.
 QColor Scroll_Corner();
+
+// The ring around the control that has the keyboard, where its look names no other: bright
+// against the program's dark windows.
+QColor Focus_Ring();
 }  // namespace Theme
