@@ -63,11 +63,6 @@ void paintBox(QPainter* painter, const QRect& rect, const ThemeBox& box, const Q
     painter->restore();
 }
 
-void paintBox(QPainter* painter, const QRect& rect, const ThemeBox& box)
-{
-    paintBox(painter, rect, box, box.fill, box.border);
-}
-
 QSize grown(const QSize& size, const QMargins& margins)
 {
     return size + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
