@@ -116,6 +116,7 @@ void frmMDI::MDIForm_Load()
     for (int index = 3; index <= 5; ++index) {
         caption(index)->setCursor(pointer);
         caption(index)->setFocusPolicy(Qt::StrongFocus);
+        caption(index)->setAccessibleName(QStringLiteral("Open ") + caption(index)->text());
     }
     Welcome_Panel::attach(ui->picMain);
     Fit_Into(this, Screen_Area(this));

@@ -36,6 +36,28 @@ constexpr VendorLink Label_Links[] = {
     {"lblCoBrand", "fully-branded"},
 };
 
+// The first or last control in the window's Tab order that takes the focus, other than the link.
+QWidget* endOfTabOrder(QWidget* window, const QWidget* link, bool last)
+{
+    QWidget* control = last ? window->previousInFocusChain() : window->nextInFocusChain();
+    while (control != window && (control == link || control->focusPolicy() == Qt::NoFocus))
+        control = last ? control->previousInFocusChain() : control->nextInFocusChain();
+    return control == window ? nullptr : control;
+}
+
+// Puts the link last in the window's Tab order, after every control made so far that takes the
+// focus. Polished first: a link takes the focus from its polish on, and the Tab order orders only
+// controls that take it. The order is a ring, so a link at its start already counts as after its
+// end: it goes behind the first control, then to the end.
+void putLastInTabOrder(QWidget* window, QWidget* link)
+{
+    link->ensurePolished();
+    if (QWidget* first = endOfTabOrder(window, link, false))
+        QWidget::setTabOrder(first, link);
+    if (QWidget* last = endOfTabOrder(window, link, true))
+        QWidget::setTabOrder(last, link);
+}
+
 }  // namespace
 
 void Connect_Vendor_Links(QWidget* window)
@@ -54,6 +76,7 @@ void Connect_Vendor_Links(QWidget* window)
             QObject::connect(label, &LinkLabel::clicked, window, [key] { Open_Page(key); });
             label->setAccessibleDescription(QStringLiteral("Opens %1 in the web browser")
                                                 .arg(Page_Address(key).toDisplayString()));
+            putLastInTabOrder(window, label);
         }
     }
 }

@@ -212,9 +212,14 @@ def healing_steps(application, launcher):
     check_first_stop(top, "healing")
     check_links(top, "healing")
     find(top, "radio button", "Search By Crystal").queryAction().doAction(0)
-    press(find(top, "push button", "Next"))
+    take_focus(find(top, "push button", "Next"))
+    del focus_history[:]
+    key(ord(" "))
     stone = find(top, "combo box")
-    print(f"      Next shows {said(stone)}; the focus goes to {said(focused(application))}")
+    heard = [f"{role} {name!r}" for role, name, _ in focus_history]
+    print(f"      Next shows {said(stone)}; the focus goes through {heard}")
+    check(stone is not None and heard == [f"combo box {stone.name!r}"],
+          "healing: Next takes the focus straight to the list it shows")
     take_focus(stone)
     key(KEY_DOWN)
     check_lists(top, "healing")
@@ -269,6 +274,11 @@ def gemology_steps(application, launcher):
     check_first_stop(display, "display")
     check_links(display, "display")
     pictures = [each for each in find_all(display, "image") if each.description.startswith("Picture of")]
+    sun_tab = find(display, "page tab", "Sun Sign")
+    if sun_tab is not None:
+        sun_tab.parent.querySelection().selectChild(sun_tab.getIndexInParent())
+        pump(0.5)
+        pictures += [each for each in find_all(display, "image") if each.description.startswith("Picture of")]
     print("      pictures: " + ", ".join(f"{each.name!r} ({each.description!r})" for each in pictures))
     check(len({each.name for each in pictures}) == len(pictures), "display: each picture has a name of its own")
 
