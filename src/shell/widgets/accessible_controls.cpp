@@ -142,7 +142,13 @@ public:
 // actions, with the window's name in place of the value that Qt gives as the name.
 class AccessibleNamedList : public QAccessibleWidget {
 public:
-    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+        // The chosen item is the one selected in the list of items, where a screen reader finds
+        // the value, before the change of value is announced.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] { selectChosen(list); });
+        selectChosen(list);
+    }
 
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 
@@ -190,6 +196,13 @@ public:
             list()->hidePopup();
         else
             list()->showPopup();
+    }
+
+private:
+    static void selectChosen(QComboBox* list)
+    {
+        const QModelIndex chosen = list->model()->index(list->currentIndex(), list->modelColumn(), list->rootModelIndex());
+        list->view()->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
     }
 };
 
