@@ -25,6 +25,7 @@ WAIT_SCALE = float(os.environ.get("ZEV_WAIT_SCALE", "1"))
 
 faults = []
 focus_history = []
+list_events = []
 
 
 def check(ok, what):
@@ -49,6 +50,13 @@ def on_focus(event):
             focus_history.append((event.source.getRoleName(), event.source.name, window_of(event.source)))
         except Exception:  # the control went away before it could be read
             pass
+
+
+def on_list_event(event):
+    try:
+        list_events.append((event.type, event.source.getRoleName(), event.source.name))
+    except Exception:  # the control went away before it could be read
+        pass
 
 
 def said(node):
@@ -165,9 +173,12 @@ def check_names_unique(top, place):
 
 
 def check_first_stop(top, place):
-    first = focused(top.parent)
-    print(f"      {place} opens with the focus on {said(first)}")
-    check(first is not None and first.getRoleName() != "link", f"{place}: the first Tab stop is a working control, not a link")
+    """The control a window's first focus event names, which is what a screen reader says first."""
+    pump(0.3)
+    ours = [(role, name) for role, name, where in focus_history if where == top.name]
+    role, name = ours[-1] if ours else ("nothing", "")
+    print(f"      {place} opens with the focus on {role} {name!r}")
+    check(role not in ("nothing", "link"), f"{place}: the first Tab stop is a working control, not a link")
 
 
 def check_links(top, place):
@@ -260,10 +271,14 @@ def gemology_steps(application, launcher):
     month = find(entry, "combo box", "Month of birth")
     take_focus(month)
     before = list_value(month)
+    del list_events[:]
     key(KEY_DOWN, 2)
     after = list_value(month)
-    print(f"      Month of birth: {before!r}, after two arrows {after!r}")
+    announced = [f"{kind} on {role} {name!r}" for kind, role, name in list_events
+                 if (role, name) in (("combo box", month.name), ("list item", after))]
+    print(f"      Month of birth: {before!r}, after two arrows {after!r}, announced by {announced}")
     check(bool(before) and bool(after) and before != after, "entry: changing the month by the arrows changes the value heard")
+    check(bool(announced), "entry: the change of month is announced")
     check_lists(entry, "entry")
     check_names_unique(entry, "entry")
 
@@ -278,14 +293,14 @@ def gemology_steps(application, launcher):
           "entry to display: the focus never visits the launcher")
     check_first_stop(display, "display")
     check_links(display, "display")
-    pictures = [each for each in find_all(display, "image") if each.description.startswith("Picture of")]
-    sun_tab = find(display, "page tab", "Sun Sign")
-    if sun_tab is not None:
-        sun_tab.parent.querySelection().selectChild(sun_tab.getIndexInParent())
-        pump(0.5)
+    pictures = []
+    for tab in find_all(display, "page tab"):
+        press(tab)
         pictures += [each for each in find_all(display, "image") if each.description.startswith("Picture of")]
+    press(find(display, "page tab"))
     print("      pictures: " + ", ".join(f"{each.name!r} ({each.description!r})" for each in pictures))
-    check(len({each.name for each in pictures}) == len(pictures), "display: each picture has a name of its own")
+    check(len(pictures) >= 5 and len({each.name for each in pictures}) == len(pictures),
+          "display: each picture has a name of its own")
 
     take_focus(find(display, "push button", "Print"))
     del focus_history[:]
@@ -316,6 +331,8 @@ def gemology_steps(application, launcher):
 def main():
     program = subprocess.Popen([sys.argv[1]])
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_list_event, "object:selection-changed", "object:state-changed:selected",
+                                           "object:property-change:accessible-name")
     try:
         application = None
         end = time.time() + 20
