@@ -117,6 +117,7 @@ void frmMDI::MDIForm_Load()
         caption(index)->setCursor(pointer);
         caption(index)->setFocusPolicy(Qt::StrongFocus);
         caption(index)->setAccessibleName(QStringLiteral("Open ") + caption(index)->text());
+        caption(index)->setAccessibleDescription(QStringLiteral("Opens %1").arg(caption(index)->text()));
     }
     Welcome_Panel::attach(ui->picMain);
     Fit_Into(this, Screen_Area(this));
