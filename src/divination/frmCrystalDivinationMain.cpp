@@ -60,6 +60,7 @@ void frmCrystalDivinationMain::DrawCrystal()
     ui->lblCrystalName->setText(To_QString(crystal.name));
     ui->lblCrystalName->show();
     ui->lblCrystalDesc->setText(To_QString(crystal.reading));
+    showResultToScreenReaders(To_QString(crystal.name), To_QString(crystal.reading));
     ui->picCrystal->showPicture(Divination_IMG, crystal.picture);
     ui->picCrystal->setEnabled(false);
     ui->picCrystal->unsetCursor();
@@ -70,14 +71,31 @@ void frmCrystalDivinationMain::cmdRefresh_Click()
     showReadyView();
 }
 
+// The reading takes the focus, named after the crystal, so a screen reader says the crystal's
+// name and then its reading the moment it is drawn.
+void frmCrystalDivinationMain::showResultToScreenReaders(const QString& name, const QString& reading)
+{
+    QLabel* result = ui->lblCrystalDesc;
+    result->setAccessibleName(name);
+    result->setAccessibleDescription(reading);
+    result->setFocusPolicy(Qt::StrongFocus);
+    result->setFocus(Qt::OtherFocusReason);
+}
+
 void frmCrystalDivinationMain::showReadyView()
 {
+    const bool resultHadFocus = ui->lblCrystalDesc->hasFocus();
+    ui->lblCrystalDesc->setFocusPolicy(Qt::NoFocus);
+    ui->lblCrystalDesc->setAccessibleName(QString());
+    ui->lblCrystalDesc->setAccessibleDescription(QString());
     ui->lblCrystalName->clear();
     ui->lblCrystalName->hide();  // no empty band above the introduction
     ui->lblCrystalDesc->setText(To_QString(Divination_Crystals::Introduction));
     ui->picCrystal->showPicture(Divination_IMG, Divination_Pictures::Starting_Picture);
     ui->picCrystal->setEnabled(true);
     ui->picCrystal->setCursor(Qt::PointingHandCursor);
+    if (resultHadFocus)
+        ui->picCrystal->setFocus(Qt::OtherFocusReason);
 }
 
 // The reading area is as tall as the longest reading needs at the area's narrowest, so the

@@ -1,6 +1,8 @@
 #pragma once
 #include "shell/sub_program_window.h"
 
+#include <QString>
+
 namespace Ui { class frmCrystalDivinationMain; }
 
 // Window "Zev Crystal Divination". The user thinks of a problem and clicks the crystal picture,
@@ -21,6 +23,7 @@ private slots:
 private:
     void Form_Load();
     void DrawCrystal();
+    void showResultToScreenReaders(const QString& name, const QString& reading);
     void showReadyView();
     void keepRoomForLongestReading();
 

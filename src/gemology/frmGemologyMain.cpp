@@ -399,12 +399,15 @@ void frmGemologyMain::cmdRashi_Click()
         return;
     const GemologyReading reading = Make_Gemology_Reading(birth);
 
-    close();
+    // The display is shown and active before this window closes, so the focus goes from here
+    // straight to it, never through the launcher.
     if (auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display))) {
         display->showReading(reading, birth);
         display->show();
         Sub_Programs::placeAtTopCentre(display);
+        display->activateWindow();
     }
+    close();
     Welcome_Panel::setVisible(false);
 }
 

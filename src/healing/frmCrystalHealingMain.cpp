@@ -196,7 +196,11 @@ void frmCrystalHealingMain::cmdNext_Click()
     for (std::string_view item : search.kind ? EntryTexts(*search.kind) : StoneNames())
         search.selector->addItem(To_QString(item));
     search.selector->setCurrentIndex(0);
+    // The panel's list is its focus: the focus goes from Next straight to it, through nothing else.
+    search.selector->setFocus(Qt::OtherFocusReason);
     ui->stkPanels->setCurrentWidget(search.panel);
+    if (isActiveWindow() && !search.panel->isAncestorOf(focusWidget()))
+        search.selector->setFocus(Qt::OtherFocusReason);
 }
 
 void frmCrystalHealingMain::cmdBack_Click(int)

@@ -50,6 +50,8 @@ frmGemologySave::frmGemologySave(const ReportTexts& texts, const ReadingSummary&
     // The report is longer than its box: with the scroll bar there from the start, the report is
     // laid out once, at the width it is read at, not once more when the bar appears.
     ui->RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The report is read with the keyboard's caret as well as the mouse, from its start.
+    ui->RTB->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     ClipboardGuard::protect(ui->RTB);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmGemologySave::cmdSave_Click);
     connect(ui->cmdSavePdf, &QPushButton::clicked, this, &frmGemologySave::cmdSavePdf_Click);
@@ -90,9 +92,8 @@ void frmGemologySave::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The report box scrolls to its insertion point, the end, when it is first shown; the reader
-// starts at the report's first line, and the insertion point stays where it is. From then on the
-// scroll bar shows only while it is needed.
+// The reader starts at the report's first line, where the caret is. From then on the scroll bar
+// shows only while it is needed.
 void frmGemologySave::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -110,7 +111,7 @@ void frmGemologySave::Build_Report()
     // Each line keeps the glyphs its layout shaped, so painting does not shape them again.
     for (QTextBlock block = ui->RTB->document()->begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
-    ui->RTB->moveCursor(QTextCursor::End);
+    ui->RTB->moveCursor(QTextCursor::Start);
 }
 
 void frmGemologySave::cmdSave_Click()
@@ -152,6 +153,7 @@ void frmGemologySave::saveAs(const QString& chosen, const QString& suffix, const
 void frmGemologySave::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Zev Gemmarium \u2013 Gemology report"));
     const QTextCursor selection = ui->RTB->textCursor();
     if (!Prompts::current().askPrinter(this, printer, selection.hasSelection()))
         return;

@@ -116,6 +116,8 @@ void frmMDI::MDIForm_Load()
     for (int index = 3; index <= 5; ++index) {
         caption(index)->setCursor(pointer);
         caption(index)->setFocusPolicy(Qt::StrongFocus);
+        caption(index)->setAccessibleName(QStringLiteral("Open ") + caption(index)->text());
+        caption(index)->setAccessibleDescription(QStringLiteral("Opens %1").arg(caption(index)->text()));
     }
     Welcome_Panel::attach(ui->picMain);
     Keep_On_Screen(this);

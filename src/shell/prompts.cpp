@@ -74,7 +74,9 @@ public:
         QPrintDialog dialog(&printer);
         belongTo(dialog, parent);
         dialog.setWindowTitle(Program_Title);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        // Pages from and to, which the document's printing honours on every printer (the dialog
+        // would otherwise offer them for the print server alone, and a file would ignore them).
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
         dialog.setPrintRange(hasSelection ? QAbstractPrintDialog::Selection
                                           : QAbstractPrintDialog::AllPages);

@@ -9,6 +9,7 @@
 #include "shell/widgets/picture_box.h"
 #include "support/url_catcher.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMap>
@@ -162,6 +163,13 @@ void TestFrmCrystalDivinationMain::drawShowsTheDrawnCrystal()
     QVERIFY2(view.reading.startsWith(opening), qPrintable(view.reading.left(80)));
     QCOMPARE(view.drawing, drawing);
     QVERIFY(!view.pictureEnabled);
+
+    // What a screen reader says at once: the reading takes the focus, named after the crystal.
+    const auto* reading = window.findChild<QLabel*>(QStringLiteral("lblCrystalDesc"));
+    QCOMPARE(window.focusWidget(), reading);
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(reading));
+    QCOMPARE(heard->text(QAccessible::Name), name);
+    QVERIFY(heard->text(QAccessible::Description).startsWith(opening));
 }
 
 void TestFrmCrystalDivinationMain::secondClickBeforeRefreshChangesNothing()
@@ -190,6 +198,9 @@ void TestFrmCrystalDivinationMain::refreshRestoresTheOpeningView()
     QCOMPARE(viewOf(window).name, QStringLiteral("Coral"));
     refresh(window);
     QCOMPARE(viewOf(window), Ready_View);
+    const auto* reading = window.findChild<QLabel*>(QStringLiteral("lblCrystalDesc"));
+    QCOMPARE(reading->focusPolicy(), Qt::NoFocus);  // the introduction is no result to stop at
+    QVERIFY(reading->accessibleName().isEmpty());
 
     Random_Source::setForTesting([] { return drawing(9); });
     clickPicture(window);

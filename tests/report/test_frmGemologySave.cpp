@@ -107,6 +107,7 @@ private slots:
     void cancelledSaveWritesNothing();
     void printsToPdf_data();
     void printsToPdf();
+    void printsThePagesAskedFor();
     void cancelledPrintPrintsNothing();
     void failedPrintShowsMessage();
     void webAddressesAreLinks();
@@ -355,6 +356,26 @@ void TestFrmGemologySave::printsToPdf()
         QVERIFY2(!text->contains(part), qPrintable(part));
 }
 
+void TestFrmGemologySave::printsThePagesAskedFor()
+{
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    prompts.printToPdf = folder.filePath(QStringLiteral("report.pdf"));
+    prompts.printFirstPage = prompts.printLastPage = 2;
+    ReportTexts texts = Report_Texts_Of(January_Reading());
+    texts.birthStoneText = QStringLiteral("A long description. ").repeated(400);
+    frmGemologySave report(texts);
+
+    pressButton(report, "cmdPrint");
+
+    QVERIFY(prompts.messages.isEmpty());
+    const std::optional<QString> text = pdfText(prompts.printToPdf);
+    if (!text)
+        QSKIP("neither pdftotext nor Ghostscript is installed to read the printed text");
+    QVERIFY2(text->contains(QStringLiteral("A long description.")), qPrintable(text->left(200)));
+    QVERIFY2(!text->contains(QStringLiteral("Borth Stone")), qPrintable(text->left(200)));  // the first page's heading
+}
+
 void TestFrmGemologySave::cancelledPrintPrintsNothing()
 {
     ScriptedPrompts prompts;
@@ -363,6 +384,7 @@ void TestFrmGemologySave::cancelledPrintPrintsNothing()
     pressButton(report, "cmdPrint");
 
     QCOMPARE(prompts.printerSelectionPresets, QList<bool>{false});
+    QCOMPARE(prompts.printJobNames, QStringList{QStringLiteral("Zev Gemmarium \u2013 Gemology report")});
     QVERIFY(prompts.messages.isEmpty());
 }
 

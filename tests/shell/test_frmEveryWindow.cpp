@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -146,6 +147,17 @@ void walkAccessible(QAccessibleInterface* node, Faults& faults, QStringList& nam
         faults << what + QStringLiteral(" says not where it leads");
     if (auto* picture = qobject_cast<PictureBox*>(node->object()); picture && node->text(QAccessible::Description) != Picture_Description(picture->drawing()))
         faults << what + QStringLiteral(" does not say what it shows");
+    if (node->role() == QAccessible::ComboBox) {
+        // A list's items are its own, read through the list: the chosen one is selected.
+        QAccessibleInterface* items = node->childCount() > 0 ? node->child(0) : nullptr;
+        const QList<QAccessibleInterface*> chosen =
+            items && items->tableInterface() ? items->tableInterface()->selectedCells() : QList<QAccessibleInterface*>{};
+        const QString value = node->text(QAccessible::Value);
+        const bool shown = value.isEmpty() ? chosen.isEmpty() : chosen.size() == 1 && chosen.first()->text(QAccessible::Name) == value;
+        if (!items || items->role() != QAccessible::List || !shown)
+            faults << what + QStringLiteral(" gives no list of items with its value \"%1\" chosen").arg(value);
+        return;
+    }
     for (int child = 0; child < node->childCount(); ++child)
         walkAccessible(node->child(child), faults, names);
 }
@@ -238,19 +250,34 @@ private slots:
         });
     }
 
+    // Round the Tab order: the window's own controls in reading order, then the links to the
+    // vendor's pages, in reading order too.
     void tabFollowsTheVisualOrder()
     {
         checkEveryView([](const WindowView& view, Faults& faults) {
-            QList<QWidget*> chain;
+            QList<QWidget*> ring;
             for (QWidget* next = view.window->nextInFocusChain(); next != view.window; next = next->nextInFocusChain())
                 if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() && next->window() == view.window)
-                    chain << next;
-            QStringList backwards;
-            for (qsizetype at = 0; at < chain.size(); ++at)
-                if (!comesBefore(chain[at], chain[(at + 1) % chain.size()]))
-                    backwards << chain[at]->objectName() + QStringLiteral(" -> ") + chain[(at + 1) % chain.size()]->objectName();
-            if (backwards.size() > 1)  // the one step back is from the last control to the first
-                faults << view.name + QStringLiteral(": ") + backwards.join(QStringLiteral(", "));
+                    ring << next;
+            const auto isVendorLink = [](const QWidget* control) {
+                return control->accessibleDescription().endsWith(QLatin1String("in the web browser"));
+            };
+            const auto firstControl = std::find_if_not(ring.begin(), ring.end(), isVendorLink);
+            std::rotate(ring.begin(), firstControl, ring.end());
+            QList<QWidget*> controls, vendorLinks;
+            for (QWidget* control : ring) {
+                if (!isVendorLink(control) && !vendorLinks.isEmpty())
+                    faults << view.name + QStringLiteral(": %1 comes after the link %2").arg(control->objectName(), vendorLinks.last()->objectName());
+                (isVendorLink(control) ? vendorLinks : controls) << control;
+            }
+            for (const QList<QWidget*>& chain : {controls, vendorLinks}) {
+                QStringList backwards;
+                for (qsizetype at = 0; at + 1 < chain.size(); ++at)
+                    if (!comesBefore(chain[at], chain[at + 1]))
+                        backwards << chain[at]->objectName() + QStringLiteral(" -> ") + chain[at + 1]->objectName();
+                if (!backwards.isEmpty())
+                    faults << view.name + QStringLiteral(": ") + backwards.join(QStringLiteral(", "));
+            }
         });
     }
 
@@ -365,7 +392,8 @@ private slots:
         auto* box = Find_Control<QTextEdit>(&report, QStringLiteral("RTB"));
         QVERIFY(box->verticalScrollBar()->maximum() > 0);
         QCOMPARE(box->verticalScrollBar()->value(), 0);
-        QCOMPARE(box->textCursor().position(), box->document()->characterCount() - 1);
+        QCOMPARE(box->textCursor().position(), 0);  // the caret too is at the first line, for the arrow keys
+        QVERIFY(box->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         QTest::keySequence(&report, QKeySequence::Save);
         QTest::keySequence(&report, QKeySequence::Print);
         QCOMPARE(prompts.saveRequests.size(), 1);

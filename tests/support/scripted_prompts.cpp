@@ -24,10 +24,15 @@ QString ScriptedPrompts::askSavePath(QWidget*, const SaveRequest& request)
 bool ScriptedPrompts::askPrinter(QWidget*, QPrinter& printer, bool hasSelection)
 {
     printerSelectionPresets.append(hasSelection);
+    printJobNames.append(printer.docName());
     if (printToPdf.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToPdf);
     printer.setPrintRange(hasSelection ? QPrinter::Selection : QPrinter::AllPages);
+    if (printFirstPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(printFirstPage, printLastPage);
+    }
     return true;
 }

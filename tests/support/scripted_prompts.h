@@ -35,4 +35,7 @@ public:
     QList<SaveRequest> saveRequests;
     QString printToPdf;             // when set, the printer dialog is accepted and prints to this PDF
     QList<bool> printerSelectionPresets;
+    QStringList printJobNames;      // the name each print job was given
+    int printFirstPage = 0;         // when set, the pages from it to printLastPage are printed
+    int printLastPage = 0;
 };

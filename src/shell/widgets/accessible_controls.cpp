@@ -4,9 +4,11 @@
 #include "shell/widgets/picture_box.h"
 #include "shell/widgets/program_style.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QTextDocument>
@@ -52,13 +54,29 @@ QString plainText(const QString& text)
     return document.toPlainText().simplified();
 }
 
+// The actions every control that takes the focus offers (a screen reader's "set focus"), with
+// the control's own first.
+QStringList withWidgetActions(QStringList own, const QAccessibleWidget& control)
+{
+    for (const QString& action : control.QAccessibleWidget::actionNames())
+        if (!own.contains(action))
+            own.append(action);
+    return own;
+}
+
 // A link label: the link role, its text as the name, and where it leads as the description
-// (the window that connects it says so in the label's accessible description).
+// (the window that connects it says so in the label's accessible description). A caption that
+// takes no focus is plain text.
 class AccessibleLink : public QAccessibleWidget {
 public:
     explicit AccessibleLink(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link)
     {
         addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText : QAccessible::Link;
     }
 
     QString text(QAccessible::Text kind) const override
@@ -69,16 +87,23 @@ public:
         return text;
     }
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return role() == QAccessible::Link ? withWidgetActions({pressAction()}, *this) : QStringList{};
+    }
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
+        if (action == pressAction() && role() == QAccessible::Link)
             emit static_cast<LinkLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
     }
 };
 
-// A picture box: a graphic described by what it shows; one that can be pressed is a button.
+// A picture box: a graphic named by its window ("Picture of the sun sign") and described by what
+// it shows ("Picture of Aries"), never named after the box it sits in; one that can be pressed
+// is a button.
 class AccessiblePicture : public QAccessibleWidget {
 public:
     explicit AccessiblePicture(PictureBox* box)
@@ -88,15 +113,17 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        if (kind == QAccessible::Name && role() == QAccessible::Graphic && widget()->accessibleName().isEmpty())
+            return Picture_Description(static_cast<PictureBox*>(widget())->drawing());
         QString text = QAccessibleWidget::text(kind);
-        if (text.isEmpty() && (kind == QAccessible::Description || (kind == QAccessible::Name && role() == QAccessible::Graphic)))
+        if (text.isEmpty() && kind == QAccessible::Description)
             text = Picture_Description(static_cast<PictureBox*>(widget())->drawing());
         return text;
     }
 
     QStringList actionNames() const override
     {
-        return role() == QAccessible::Button ? QStringList{pressAction()} : QStringList{};
+        return role() == QAccessible::Button ? withWidgetActions({pressAction()}, *this) : QStringList{};
     }
 
     void doAction(const QString& action) override
@@ -104,28 +131,77 @@ public:
         auto* box = static_cast<PictureBox*>(widget());
         if (action == pressAction() && box->isEnabled())
             emit box->clicked();
+        else
+            QAccessibleWidget::doAction(action);
     }
 };
 
-// A drop-down list that its window names ("Day of birth"): screen readers say what it is, then
-// its value, where by default they would say its value twice.
+// A drop-down list that its window names ("Day of birth"). It is what Qt makes of any drop-down
+// list, its value, its list of items (where a screen reader finds the chosen one) and its
+// actions, with the window's name in place of the value that Qt gives as the name.
 class AccessibleNamedList : public QAccessibleWidget {
 public:
-    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit AccessibleNamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+        // The chosen item is the one selected in the list of items, where a screen reader finds
+        // the value, before the change of value is announced.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] { selectChosen(list); });
+        selectChosen(list);
+    }
+
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value)
-            return static_cast<QComboBox*>(widget())->currentText();
+            return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
         return QAccessibleWidget::text(kind);
     }
 
-    QStringList actionNames() const override { return {showMenuAction()}; }
+    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->isEditable())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child->object() == list()->view())
+            return 0;
+        if (list()->isEditable() && child->object() == list()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override
+    {
+        return withWidgetActions({showMenuAction(), pressAction()}, *this);
+    }
 
     void doAction(const QString& action) override
     {
-        if (action == showMenuAction())
-            static_cast<QComboBox*>(widget())->showPopup();
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    static void selectChosen(QComboBox* list)
+    {
+        const QModelIndex chosen = list->model()->index(list->currentIndex(), list->modelColumn(), list->rootModelIndex());
+        list->view()->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
     }
 };
 
@@ -133,8 +209,6 @@ QAccessibleInterface* accessibleControl(const QString&, QObject* object)
 {
     if (auto* list = qobject_cast<QComboBox*>(object); list && !list->accessibleName().isEmpty())
         return new AccessibleNamedList(list);
-    if (auto* caption = qobject_cast<CaptionLabel*>(object))
-        return caption->focusPolicy() == Qt::NoFocus ? nullptr : new AccessibleLink(caption);
     if (auto* link = qobject_cast<LinkLabel*>(object))
         return new AccessibleLink(link);
     if (auto* picture = qobject_cast<PictureBox*>(object))
