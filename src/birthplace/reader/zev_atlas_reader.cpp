@@ -36,6 +36,9 @@ struct Atlas_Library {
     decltype(&geonames_city_free) freeCity = nullptr;
 };
 
+// How much of the names is written at a time, for the program to read while the rest is made.
+constexpr std::size_t Piece_Bytes = 64 << 10;
+
 // What goes out: a field with no tab or line break in it.
 void Append_Field(std::string& out, std::string_view text)
 {
@@ -203,9 +206,12 @@ int main(int argc, char* argv[])
         held.clear();
         atlas.freeCity(city);
     }
-    readingCatalogues.join();
     if (places == 0)
         Fail("no-places", "");
+    // The places go out at once, so that the program reads them while the names are sorted.
+    Write_All(out);
+    out.clear();
+    readingCatalogues.join();
     std::sort(ids.begin(), ids.end());
     const auto placeOf = [&](unsigned long id) {
         const auto found = std::lower_bound(ids.begin(), ids.end(), std::pair{id, std::size_t(0)});
@@ -231,6 +237,10 @@ int main(int argc, char* argv[])
         out += '\t' + std::to_string(name.place);
         Append_Field(out, name.text);
         out += '\n';
+        if (out.size() >= Piece_Bytes) {
+            Write_All(out);
+            out.clear();
+        }
     }
     out += "end\t" + std::to_string(places) + '\t' + std::to_string(names.size()) + '\n';
     Write_All(out);
