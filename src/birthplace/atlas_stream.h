@@ -3,11 +3,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSet>
 
-#include <future>
 #include <memory>
-#include <vector>
 
 // What the atlas reader (the program's own zev-atlas-reader) writes for the program to read,
 // in UTF-8 lines of tab-separated fields:
