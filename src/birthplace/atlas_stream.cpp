@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <future>
+#include <optional>
 
 namespace {
 
@@ -16,11 +17,18 @@ namespace {
 template <typename Text>
 class SharedTexts {
 public:
-    Text take(const Text& text) { return *texts_.insert(text); }
+    Text take(const Text& text)
+    {
+        // The towns of a country come one after another: most texts are the one just taken.
+        if (!last_ || *last_ != text)
+            last_ = *texts_.insert(text);
+        return *last_;
+    }
     const QSet<Text>& all() const { return texts_; }
 
 private:
     QSet<Text> texts_;
+    std::optional<Text> last_;
 };
 
 // The fields of a line, split at its tabs; no line of the answer has more than nine.
