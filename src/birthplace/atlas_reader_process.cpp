@@ -13,8 +13,6 @@ namespace {
 
 // How often a reader still at work is looked at, so that a closing program need not wait.
 constexpr int Look_Interval_Ms = 50;
-// Room for the whole answer at once: the library's some 5 MB of places and names.
-constexpr qsizetype Expected_Answer_Bytes = 8 << 20;
 
 AtlasReading Problem(const QString& problem)
 {
@@ -43,8 +41,8 @@ AtlasReading Read_Atlas_With(const QString& program, const QStringList& argument
     reader.start(QIODevice::ReadOnly);
     if (!reader.waitForStarted())
         return Problem(QStringLiteral("its reader, %1, could not be started (%2)").arg(program, reader.errorString()));
-    QByteArray output;
-    output.reserve(Expected_Answer_Bytes);
+    // The answer is read as it comes, while the reader is still writing the rest.
+    AtlasStreamReader answer;
     QElapsedTimer waited;
     waited.start();
     while (reader.state() != QProcess::NotRunning) {
@@ -58,12 +56,12 @@ AtlasReading Read_Atlas_With(const QString& program, const QStringList& argument
                                .arg(seconds == 1 ? QStringLiteral("a second") : QStringLiteral("%1 seconds").arg(seconds)));
         }
         reader.waitForReadyRead(Look_Interval_Ms);
-        output += reader.readAllStandardOutput();
+        answer.take(reader.readAllStandardOutput());
     }
-    output += reader.readAllStandardOutput();
+    answer.take(reader.readAllStandardOutput());
     if (reader.exitStatus() == QProcess::CrashExit)
         return Problem(QStringLiteral("the atlas library stopped with an error (it crashed)"));
-    AtlasStream read = Parse_Atlas_Stream(output);
+    AtlasStream read = answer.finish();
     if (read.droppedPlaces > 0 || read.droppedNames > 0)
         qWarning("The place atlas: %d records that cannot be places and %d names of no place were left out",
                  read.droppedPlaces, read.droppedNames);

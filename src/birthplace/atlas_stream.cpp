@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <future>
+#include <optional>
 
 namespace {
 
@@ -16,11 +17,18 @@ namespace {
 template <typename Text>
 class SharedTexts {
 public:
-    Text take(const Text& text) { return *texts_.insert(text); }
+    Text take(const Text& text)
+    {
+        // The towns of a country come one after another: most texts are the one just taken.
+        if (!last_ || *last_ != text)
+            last_ = *texts_.insert(text);
+        return *last_;
+    }
     const QSet<Text>& all() const { return texts_; }
 
 private:
     QSet<Text> texts_;
+    std::optional<Text> last_;
 };
 
 // The fields of a line, split at its tabs; no line of the answer has more than nine.
@@ -119,84 +127,141 @@ QString Fail_Problem(const Fields& fields)
 
 }  // namespace
 
-AtlasStream Parse_Atlas_Stream(QByteArrayView output)
-{
-    const QString damaged = QStringLiteral("what its reader gave back was damaged");
-    qsizetype start = 0;
-    const auto nextLine = [&](QByteArrayView& line) {
-        const qsizetype end = output.indexOf('\n', start);
-        if (end < 0)
-            return false;
-        line = output.sliced(start, end - start);
-        start = end + 1;
-        return true;
-    };
-    QByteArrayView line;
-    if (!nextLine(line) || line != "zev-atlas 1")
-        return Failed(damaged);
-
+// What has been read so far, and what is left to check when the answer ends.
+struct AtlasStreamReader::Reading {
+    enum class Stage { Heading, Places, Names, Ended, Failed };
+    Stage stage = Stage::Heading;
     AtlasStream stream;
-    std::vector<AtlasPlace>& places = stream.reading.places;
     std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
     QSet<std::uint32_t> ids;
     SharedTexts<QString> regions;
     SharedTexts<QByteArray> zones;
     std::future<QSet<QByteArray>> knownZones;
     int nameLines = 0;
-    while (nextLine(line)) {
-        const Fields fields(line);
-        const QByteArrayView kind = fields[0];
-        if (kind == "P" && !knownZones.valid()) {
-            bool idRead = false;
-            const std::uint32_t id = fields.value(1).toUInt(&idRead);
-            std::optional<AtlasPlace> place = Place_Of(fields);
-            if (!place || !idRead || ids.contains(id)) {
-                ++stream.droppedPlaces;
-                placeOfLine.push_back(-1);
-                continue;
-            }
-            ids.insert(id);
-            place->state = regions.take(place->state);
-            place->country = regions.take(place->country);
-            place->zoneId = zones.take(place->zoneId);
-            placeOfLine.push_back(static_cast<int>(places.size()));
-            places.push_back(std::move(*place));
-            continue;
+};
+
+AtlasStreamReader::AtlasStreamReader() : reading_(std::make_unique<Reading>()) {}
+
+AtlasStreamReader::~AtlasStreamReader() = default;
+
+void AtlasStreamReader::fail(const QString& problem)
+{
+    reading_->stage = Reading::Stage::Failed;
+    reading_->stream = Failed(problem);
+}
+
+void AtlasStreamReader::take(QByteArrayView piece)
+{
+    using Stage = Reading::Stage;
+    qsizetype start = 0;
+    while (reading_->stage != Stage::Failed) {
+        const qsizetype end = piece.indexOf('\n', start);
+        if (end < 0)
+            break;
+        if (reading_->stage == Stage::Ended) {
+            fail(QStringLiteral("what its reader gave back was damaged"));  // more after the end line
+            return;
         }
-        if (!knownZones.valid())
-            knownZones = Known_Zones(zones.all());
-        if (kind == "N" && fields.size() == 3) {
-            ++nameLines;
-            bool lineRead = false;
-            const qsizetype placeLine = fields[1].toLongLong(&lineRead);
-            const int place = lineRead && placeLine >= 0 && placeLine < qsizetype(placeOfLine.size())
-                                  ? placeOfLine[static_cast<std::size_t>(placeLine)]
-                                  : -1;
-            const QString name = Text_Of(fields[2]);
-            if (place < 0 || name.isEmpty()) {
-                ++stream.droppedNames;
-                continue;
-            }
-            AtlasPlace& named = places[static_cast<std::size_t>(place)];
-            if (name != named.name)
-                named.otherNames.append(name);
-        } else if (kind == "fail") {
-            return Failed(Fail_Problem(fields));
-        } else if (kind == "end" && fields.size() == 3) {
-            if (fields[1].toLongLong() != qsizetype(placeOfLine.size()) || fields[2].toInt() != nameLines
-                || start != output.size())
-                return Failed(damaged);
-            const QSet<QByteArray> known = knownZones.get();
-            const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
-            const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
-            stream.droppedPlaces += static_cast<int>(places.end() - kept);
-            places.erase(kept, places.end());
-            if (places.empty())
-                return Failed(QStringLiteral("the atlas library holds no places"));
-            return stream;
+        if (unfinishedLine_.isEmpty()) {
+            takeLine(piece.sliced(start, end - start));
         } else {
-            return Failed(damaged);
+            unfinishedLine_ += piece.sliced(start, end - start);
+            takeLine(unfinishedLine_);
+            unfinishedLine_.clear();
         }
+        start = end + 1;
     }
-    return Failed(damaged);  // the end line never came
+    if (reading_->stage == Stage::Failed)
+        return;
+    if (reading_->stage == Stage::Ended && start != piece.size())
+        fail(QStringLiteral("what its reader gave back was damaged"));
+    else
+        unfinishedLine_ += piece.sliced(start);
+}
+
+void AtlasStreamReader::takeLine(QByteArrayView line)
+{
+    using Stage = Reading::Stage;
+    Reading& at = *reading_;
+    const QString damaged = QStringLiteral("what its reader gave back was damaged");
+    if (at.stage == Stage::Heading) {
+        if (line != "zev-atlas 1")
+            return fail(damaged);
+        at.stage = Stage::Places;
+        return;
+    }
+    AtlasStream& stream = at.stream;
+    std::vector<AtlasPlace>& places = stream.reading.places;
+    const Fields fields(line);
+    const QByteArrayView kind = fields[0];
+    if (kind == "P" && at.stage == Stage::Places) {
+        bool idRead = false;
+        const std::uint32_t id = fields.value(1).toUInt(&idRead);
+        std::optional<AtlasPlace> place = Place_Of(fields);
+        if (!place || !idRead || at.ids.contains(id)) {
+            ++stream.droppedPlaces;
+            at.placeOfLine.push_back(-1);
+            return;
+        }
+        at.ids.insert(id);
+        place->state = at.regions.take(place->state);
+        place->country = at.regions.take(place->country);
+        place->zoneId = at.zones.take(place->zoneId);
+        at.placeOfLine.push_back(static_cast<int>(places.size()));
+        places.push_back(std::move(*place));
+        return;
+    }
+    if (at.stage == Stage::Places) {
+        at.stage = Stage::Names;
+        at.knownZones = Known_Zones(at.zones.all());
+    }
+    if (kind == "N" && fields.size() == 3) {
+        ++at.nameLines;
+        bool lineRead = false;
+        const qsizetype placeLine = fields[1].toLongLong(&lineRead);
+        const int place = lineRead && placeLine >= 0 && placeLine < qsizetype(at.placeOfLine.size())
+                              ? at.placeOfLine[static_cast<std::size_t>(placeLine)]
+                              : -1;
+        const QString name = Text_Of(fields[2]);
+        if (place < 0 || name.isEmpty()) {
+            ++stream.droppedNames;
+            return;
+        }
+        AtlasPlace& named = places[static_cast<std::size_t>(place)];
+        if (name != named.name)
+            named.otherNames.append(name);
+    } else if (kind == "fail") {
+        fail(Fail_Problem(fields));
+    } else if (kind == "end" && fields.size() == 3) {
+        if (fields[1].toLongLong() != qsizetype(at.placeOfLine.size()) || fields[2].toInt() != at.nameLines)
+            return fail(damaged);
+        at.stage = Stage::Ended;
+    } else {
+        fail(damaged);
+    }
+}
+
+AtlasStream AtlasStreamReader::finish()
+{
+    Reading& at = *reading_;
+    if (at.stage == Reading::Stage::Failed)
+        return std::move(at.stream);
+    if (at.stage != Reading::Stage::Ended || !unfinishedLine_.isEmpty())
+        return Failed(QStringLiteral("what its reader gave back was damaged"));  // the end line never came
+    std::vector<AtlasPlace>& places = at.stream.reading.places;
+    const QSet<QByteArray> known = at.knownZones.get();
+    const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
+    const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
+    at.stream.droppedPlaces += static_cast<int>(places.end() - kept);
+    places.erase(kept, places.end());
+    if (places.empty())
+        return Failed(QStringLiteral("the atlas library holds no places"));
+    return std::move(at.stream);
+}
+
+AtlasStream Parse_Atlas_Stream(QByteArrayView output)
+{
+    AtlasStreamReader reader;
+    reader.take(output);
+    return reader.finish();
 }

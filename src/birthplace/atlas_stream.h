@@ -1,7 +1,10 @@
 #pragma once
 #include "birthplace/atlas_place.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
+
+#include <memory>
 
 // What the atlas reader (the program's own zev-atlas-reader) writes for the program to read,
 // in UTF-8 lines of tab-separated fields:
@@ -27,3 +30,24 @@ struct AtlasStream {
     int droppedNames = 0;
 };
 AtlasStream Parse_Atlas_Stream(QByteArrayView output);
+
+// The same, read piece by piece as the reader writes it, so that its answer is read while it
+// still works: each piece given to take(), then finish() once it has ended.
+class AtlasStreamReader {
+public:
+    AtlasStreamReader();
+    ~AtlasStreamReader();
+    AtlasStreamReader(const AtlasStreamReader&) = delete;
+    AtlasStreamReader& operator=(const AtlasStreamReader&) = delete;
+
+    void take(QByteArrayView piece);
+    AtlasStream finish();
+
+private:
+    struct Reading;
+    void takeLine(QByteArrayView line);
+    void fail(const QString& problem);
+
+    QByteArray unfinishedLine_;  // the start of a line whose end is yet to come
+    std::unique_ptr<Reading> reading_;
+};

@@ -55,6 +55,18 @@ std::u16string Fold_Search_Text(QStringView text, Apostrophes apostrophes)
     bool blank = false;
     for (qsizetype at = 0; at < letters.size(); ++at) {
         char32_t c = letters[at].unicode();
+        if (c < 0x80) {  // ASCII, most of every name: no accents, no case beyond A to Z
+            const bool letterOrDigit = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+            if (!letterOrDigit) {
+                blank = blank || apostrophes == Apostrophes::Break || c != U'\'';
+                continue;
+            }
+            if (blank && !folded.empty())
+                folded.push_back(u' ');
+            blank = false;
+            folded.push_back(static_cast<char16_t>(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c));
+            continue;
+        }
         if (QChar::isHighSurrogate(c) && at + 1 < letters.size() && letters[at + 1].isLowSurrogate()) {
             c = QChar::surrogateToUcs4(letters[at], letters[at + 1]);
             ++at;

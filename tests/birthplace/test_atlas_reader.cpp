@@ -25,6 +25,8 @@ private slots:
     void recordsThatAreNoPlaceAreLeftOut();
     void answerThatIsNoAtlasSaysWhy_data();
     void answerThatIsNoAtlasSaysWhy();
+    void answerReadInPiecesReadsAlike_data();
+    void answerReadInPiecesReadsAlike();
     void failingReaderLeavesTheReason_data();
     void failingReaderLeavesTheReason();
     void closingProgramEndsTheReader();
@@ -227,6 +229,47 @@ void TestAtlasReader::answerThatIsNoAtlasSaysWhy()
     const AtlasStream read = Parse_Atlas_Stream(answer);
     QCOMPARE(read.reading.problem, problem);
     QVERIFY(read.reading.places.empty());
+}
+
+// The reader's answer as it comes through the pipe, in pieces that cut lines and UTF-8
+// characters anywhere, reads as the whole answer does, damaged or not.
+void TestAtlasReader::answerReadInPiecesReadsAlike_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("pieceBytes");
+    QTest::addColumn<int>("places");  // how many places the answer gives
+
+    const QByteArray vienna = "P\t2761369\tVienna\t\tAustria\tEurope/Vienna\t1691468\t48.20849\t16.37208\n";
+    const QByteArray good = Answer_Of(Munich + vienna + "N\t0\tMünchen\nN\t1\tWien\nN\t1\tВена\nN\t5\tNowhere\n", 2, 4);
+    for (const int pieceBytes : {1, 2, 3, 7, 64, 4096}) {
+        QTest::addRow("read well, %d bytes at a time", pieceBytes) << good << pieceBytes << 2;
+        QTest::addRow("more after the end, %d bytes at a time", pieceBytes) << good + "N\t0\tx" << pieceBytes << 0;
+    }
+    QTest::newRow("cut short one byte at a time") << good.chopped(1) << 1 << 0;
+    QTest::newRow("the library would not open, a byte at a time")
+        << QByteArray("zev-atlas 1\nfail\tlibrary\tlibgeonames.so.0: cannot open\n") << 1 << 0;
+}
+
+void TestAtlasReader::answerReadInPiecesReadsAlike()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(int, pieceBytes);
+    QFETCH(int, places);
+    const AtlasStream whole = Parse_Atlas_Stream(answer);
+    QCOMPARE(whole.reading.places.size(), std::size_t(places));
+    AtlasStreamReader reader;
+    for (qsizetype at = 0; at < answer.size(); at += pieceBytes)
+        reader.take(QByteArrayView(answer).sliced(at, std::min<qsizetype>(pieceBytes, answer.size() - at)));
+    const AtlasStream pieces = reader.finish();
+    QCOMPARE(pieces.reading.problem, whole.reading.problem);
+    QCOMPARE(pieces.droppedPlaces, whole.droppedPlaces);
+    QCOMPARE(pieces.droppedNames, whole.droppedNames);
+    QCOMPARE(pieces.reading.places.size(), whole.reading.places.size());
+    for (std::size_t at = 0; at < whole.reading.places.size(); ++at) {
+        QCOMPARE(pieces.reading.places[at].name, whole.reading.places[at].name);
+        QCOMPARE(pieces.reading.places[at].otherNames, whole.reading.places[at].otherNames);
+        QCOMPARE(pieces.reading.places[at].zoneId, whole.reading.places[at].zoneId);
+    }
 }
 
 // Stand-ins for the reader where the library crashes, hangs or prints nonsense, and the real

@@ -20,6 +20,8 @@ void TestSearchFolding::bothRulesFoldAlike_data()
     QTest::newRow("plain letters in words") << "Straße Ærø" << "strasse aero" << "strasse aero";
     QTest::newRow("letter beyond the first plane") << "a\U00020000b 😀c" << "a\U00020000b c" << "a\U00020000b c";
     QTest::newRow("lone surrogate") << QString("ab") + QChar(0xD800) + QString("cd") << "ab cd" << "ab cd";
+    QTest::newRow("ASCII alone, apostrophes and marks") << "Cat's O'Brien-Hall & Co.\tZ@[a`z{9" << "cats obrien hall co z a z 9"
+                                                       << "cat s o brien hall co z a z 9";
     QTest::newRow("digits and blanks") << "  Pressure(LOW 12 " << "pressure low 12" << "pressure low 12";
 }
 

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdio>
 #include <cstdint>
@@ -35,6 +36,9 @@ struct Atlas_Library {
     decltype(&geonames_get_city) city = nullptr;
     decltype(&geonames_city_free) freeCity = nullptr;
 };
+
+// How much of the names is written at a time, for the program to read while the rest is made.
+constexpr std::size_t Piece_Bytes = 64 << 10;
 
 // What goes out: a field with no tab or line break in it.
 void Append_Field(std::string& out, std::string_view text)
@@ -136,6 +140,40 @@ std::vector<Catalogue_Name> Catalogue_Names(const std::string& folder,
     return names;
 }
 
+// Each place's number in the output by its GeoNames id, in a table where each of the
+// catalogues' names finds its place at once; the first place of an id that comes twice.
+class Place_Numbers {
+public:
+    explicit Place_Numbers(const std::vector<std::pair<unsigned long, std::size_t>>& ids)
+        : slots_(std::bit_ceil(ids.size() * 2 + 2)), shift_(64 - std::countr_zero(slots_.size()))
+    {
+        for (const auto& [id, place] : ids) {
+            Slot& slot = slots_[slotOf(id)];
+            if (slot.place == SIZE_MAX)
+                slot = {id, place};
+        }
+    }
+    std::size_t placeOf(unsigned long id) const { return slots_[slotOf(id)].place; }
+
+private:
+    struct Slot {
+        unsigned long id = 0;
+        std::size_t place = SIZE_MAX;
+    };
+    // The slot that holds the id or, when none does, the empty one where it would go.
+    std::size_t slotOf(unsigned long id) const
+    {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t at = static_cast<std::size_t>((std::uint64_t(id) * 0x9E3779B97F4A7C15ull) >> shift_);
+        while (slots_[at].place != SIZE_MAX && slots_[at].id != id)
+            at = (at + 1) & mask;
+        return at;
+    }
+
+    std::vector<Slot> slots_;
+    int shift_;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -203,36 +241,50 @@ int main(int argc, char* argv[])
         held.clear();
         atlas.freeCity(city);
     }
-    readingCatalogues.join();
     if (places == 0)
         Fail("no-places", "");
-    std::sort(ids.begin(), ids.end());
-    const auto placeOf = [&](unsigned long id) {
-        const auto found = std::lower_bound(ids.begin(), ids.end(), std::pair{id, std::size_t(0)});
-        return found != ids.end() && found->first == id ? found->second : SIZE_MAX;
-    };
+    // The places go out at once, so that the program reads them while the names are sorted.
+    Write_All(out);
+    out.clear();
+    readingCatalogues.join();
+    const Place_Numbers placeNumbers(ids);
 
-    // Many languages write a place's name alike: each name of a place goes out once.
-    struct Name {
-        std::size_t place;
-        std::string_view text;
-        bool operator<(const Name& other) const { return place != other.place ? place < other.place : text < other.text; }
-        bool operator==(const Name& other) const = default;
-    };
-    std::vector<Name> names;
-    names.reserve(catalogueNames.size());
-    for (const Catalogue_Name& name : catalogueNames)
-        if (const std::size_t place = placeOf(name.id); place != SIZE_MAX)
-            names.push_back({place, name.text});
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    for (const Name& name : names) {
-        out += 'N';
-        out += '\t' + std::to_string(name.place);
-        Append_Field(out, name.text);
-        out += '\n';
+    // The names gathered place by place (each place's in the order of the catalogues), then
+    // sorted within each place: many languages write a place's name alike, and each name of a
+    // place goes out once.
+    std::vector<std::size_t> placeOfName(catalogueNames.size());
+    std::vector<std::size_t> placeStarts(static_cast<std::size_t>(places) + 1, 0);
+    for (std::size_t name = 0; name < catalogueNames.size(); ++name) {
+        placeOfName[name] = placeNumbers.placeOf(catalogueNames[name].id);
+        if (placeOfName[name] != SIZE_MAX)
+            ++placeStarts[placeOfName[name] + 1];
     }
-    out += "end\t" + std::to_string(places) + '\t' + std::to_string(names.size()) + '\n';
+    for (std::size_t place = 1; place < placeStarts.size(); ++place)
+        placeStarts[place] += placeStarts[place - 1];
+    std::vector<std::string_view> names(placeStarts.back());
+    std::vector<std::size_t> filled(placeStarts.begin(), placeStarts.end() - 1);
+    for (std::size_t name = 0; name < catalogueNames.size(); ++name)
+        if (placeOfName[name] != SIZE_MAX)
+            names[filled[placeOfName[name]]++] = catalogueNames[name].text;
+    std::size_t namesWritten = 0;
+    for (std::size_t place = 0; place + 1 < placeStarts.size(); ++place) {
+        const auto first = names.begin() + static_cast<std::ptrdiff_t>(placeStarts[place]);
+        const auto last = names.begin() + static_cast<std::ptrdiff_t>(placeStarts[place + 1]);
+        std::sort(first, last);
+        const auto distinct = std::unique(first, last);
+        for (auto name = first; name != distinct; ++name) {
+            out += 'N';
+            out += '\t' + std::to_string(place);
+            Append_Field(out, *name);
+            out += '\n';
+            ++namesWritten;
+        }
+        if (out.size() >= Piece_Bytes) {
+            Write_All(out);
+            out.clear();
+        }
+    }
+    out += "end\t" + std::to_string(places) + '\t' + std::to_string(namesWritten) + '\n';
     Write_All(out);
     return 0;
 }
