@@ -1,0 +1,88 @@
+#include "moon/moon_month.h"
+
+#include "astro/sign_change.h"
+#include "moon/julian_day.h"
+#include "text/calendar_text.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double Minute_Days = 1.0 / 1440.0;
+
+QDateTime Midnight(QDate date, const QTimeZone& zone)
+{
+    return QDateTime(date, QTime(0, 0), zone);
+}
+
+}  // namespace
+
+bool Month_In_Range(int year, int month)
+{
+    return month >= 1 && month <= 12 && year >= First_Calendar_Year && year <= Last_Calendar_Year;
+}
+
+QDateTime Local_Minute(double julianDay, const QTimeZone& zone)
+{
+    const QDateTime moment = Moment_Of_Julian_Day(julianDay);
+    const qint64 offset = zone.offsetFromUtc(moment);
+    const double localMinutes = static_cast<double>(moment.toMSecsSinceEpoch() / 1000 + offset) / 60.0 +
+                                static_cast<double>(moment.toMSecsSinceEpoch() % 1000) / 60000.0;
+    const qint64 utcSeconds = qint64{Nearest_Minute(localMinutes)} * 60 - offset;
+    return QDateTime::fromSecsSinceEpoch(utcSeconds, zone);
+}
+
+std::vector<MoonDay> Moon_Month(int year, int month, const QTimeZone& zone)
+{
+    std::vector<MoonDay> days;
+    if (!Month_In_Range(year, month) || !zone.isValid())
+        return days;
+    const QDate first(year, month, 1);
+    const int count = first.daysInMonth();
+    std::vector<QDateTime> midnights;
+    for (int day = 0; day <= count; ++day)
+        midnights.push_back(Midnight(first.addDays(day), zone));
+
+    // A minute either side, so a change whose minute rounds onto the month's edge is found.
+    const std::vector<MoonEvent> events =
+        Moon_Events(Julian_Day_Of(midnights.front()) - Minute_Days, Julian_Day_Of(midnights.back()) + Minute_Days);
+    auto next = events.begin();
+    days.resize(static_cast<std::size_t>(count));
+    for (int day = 0; day < count; ++day) {
+        MoonDay& moonDay = days[static_cast<std::size_t>(day)];
+        const QDateTime& start = midnights[static_cast<std::size_t>(day)];
+        const QDateTime& end = midnights[static_cast<std::size_t>(day) + 1];
+        moonDay.date = first.addDays(day);
+        moonDay.hours = static_cast<int>((start.secsTo(end) + 1800) / 3600);
+        for (; next != events.end(); ++next) {
+            const QDateTime local = Local_Minute(next->julianDay, zone);
+            if (local >= end)
+                break;
+            if (local >= start)
+                moonDay.events.push_back({*next, local});
+        }
+        const double startJd = Julian_Day_Of(start);
+        const double endJd = Julian_Day_Of(end);
+        const MoonAndSun atStart = Moon_And_Sun_At(startJd);
+        moonDay.startSign = Zodiac_Sign_Index(atStart.moonLongitude);
+        const auto opening = std::ranges::find_if(moonDay.events, [&](const DayEvent& event) {
+            return event.event.kind == MoonEventKind::SignChange && event.local == start;
+        });
+        if (opening != moonDay.events.end())
+            moonDay.startSign = opening->event.sign;
+        const MoonAndSun middle = Moon_And_Sun_At((startJd + endJd) / 2);
+        moonDay.elongation = Elongation_Of(middle);
+        moonDay.litFraction = Lit_Fraction(middle);
+    }
+    return days;
+}
+
+std::vector<int> Day_Signs(const MoonDay& day)
+{
+    std::vector<int> signs{day.startSign};
+    for (const DayEvent& event : day.events) {
+        if (event.event.kind == MoonEventKind::SignChange && event.event.sign != signs.back())
+            signs.push_back(event.event.sign);
+    }
+    return signs;
+}
