@@ -1,11 +1,14 @@
 #include "shell/frmMDI.h"
 
+#include "moon/moon_today.h"
+#include "shell/clock.h"
 #include "shell/page_links.h"
 #include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "shell/version.h"
 #include "shell/widgets/link_label.h"
+#include "shell/widgets/moon_phase_box.h"
 #include "shell/widgets/picture_box.h"
 #include "ui_frmMDI.h"
 
@@ -15,6 +18,10 @@
 #include <QRadialGradient>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 // Which sub-program each button opens; the link captions 3, 4 and 5 open those of buttons 0, 1 and 2.
@@ -63,6 +70,10 @@ void paintNightSky(QWidget* panel)
     painter.drawImage(QRect(QPoint(0, 0), small * Shrink), sky);
 }
 
+// The Moon today is looked at again at its next change, and at least every hour, should the
+// computer have slept or its clock been set.
+constexpr qint64 Longest_Moon_Wait_Ms = 3'600'000;
+
 // Shows a sub-program's first window after every sub-program window was closed.
 void openSubProgram(SubWindow program)
 {
@@ -92,6 +103,9 @@ frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
     connect(ui->cmdMDIDonate, &QPushButton::clicked, this, &frmMDI::cmdMDIDonate_Click);
+    connect(ui->mnuMoonCalendar, &QAction::triggered, this, &frmMDI::mnuMoonCalendar_Click);
+    connect(ui->picMoonToday, &MoonPhaseBox::clicked, this, &frmMDI::mnuMoonCalendar_Click);
+    connect(ui->lblMoonToday, &LinkLabel::clicked, this, &frmMDI::mnuMoonCalendar_Click);
     connect(ui->Picture6, &LinkFrame::clicked, this, [] { Open_Page(QStringLiteral("home-page")); });
     Connect_Vendor_Links(this);
     MDIForm_Load();
@@ -144,7 +158,7 @@ void frmMDI::followWelcomePanel()
     const QRect area = Screen_Area(this);
     const QSize frame = frameGeometry().size();
     move(area.x() + (area.width() - frame.width()) / 2, area.y() + area.height() - frame.height());
-    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
+    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report, SubWindow::MoonCalendar})
         if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
             Sub_Programs::placeAtTopCentre(window);
 }
@@ -179,8 +193,16 @@ void frmMDI::picMain_MouseMove()
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->picMain && event->type() == QEvent::Paint)
+    if (watched == ui->picMain && event->type() == QEvent::Paint) {
         paintNightSky(ui->picMain);
+        // The Moon today waits for the launcher's first frame.
+        if (!moonTimer) {
+            moonTimer = new QTimer(this);
+            moonTimer->setSingleShot(true);
+            connect(moonTimer, &QTimer::timeout, this, &frmMDI::showMoonToday);
+            moonTimer->start(0);
+        }
+    }
     if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     if (watched == ui->picMain && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent))
@@ -204,6 +226,24 @@ void frmMDI::cmdMDIDonate_Click()
         donate->show();
         donate->raise();
     }
+}
+
+// The Moon's sign, phase and stone now, in the computer's zone, until its next change.
+void frmMDI::showMoonToday()
+{
+    const QDateTime now = Clock::now();
+    const MoonToday today = Moon_Today(now, QTimeZone::systemTimeZone());
+    ui->lblMoonToday->setText(today.text);
+    ui->picMoonToday->setElongation(today.elongation);
+    ui->fraMoonToday->show();
+    moonTimer->start(static_cast<int>(std::clamp(now.msecsTo(today.nextChange), qint64{1000}, Longest_Moon_Wait_Ms)));
+}
+
+void frmMDI::mnuMoonCalendar_Click()
+{
+    Sub_Programs::closeAll();
+    Welcome_Panel::setVisible(false);
+    openSubProgram(SubWindow::MoonCalendar);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
+#include "moon/frmMoonCalendar.h"
 #include "report/frmGemologySave.h"
 #include "shell/frmAbout.h"
 #include "birthplace/place_atlas.h"
@@ -137,6 +138,13 @@ private slots:
         Random_Source::setForTesting({});
 
         snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
+
+        launcher.findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+        auto* calendar = qobject_cast<frmMoonCalendar*>(Sub_Programs::instance(SubWindow::MoonCalendar));
+        calendar->showMonth(2024, 3);
+        snap(calendar, QStringLiteral("moon-calendar-2024-03"));
+        calendar->showMonth(1901, 1);
+        snap(calendar, QStringLiteral("moon-calendar-1901-01"));
         Sub_Programs::closeAll();
     }
 

@@ -1,0 +1,86 @@
+#include "moon/day_details.h"
+
+#include "astro/zodiac_signs.h"
+#include "gemology/sign_stones.h"
+#include "text/calendar_text.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+constexpr qsizetype Opening_Length = 200;
+
+QString Name(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The whole sentences within the opening's length (the first sentence at least).
+QString Opening_Of(const QString& text)
+{
+    qsizetype end = text.indexOf(QLatin1String(". "));
+    for (qsizetype next = end; next >= 0 && next < Opening_Length; next = text.indexOf(QLatin1String(". "), next + 1))
+        end = next;
+    return end < 0 ? text : text.left(end + 1);
+}
+
+QString Offset_Text(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Offset_Of(const QTimeZone::OffsetData& data)
+{
+    const QString offset = Offset_Text(data.offsetFromUtc);
+    return data.abbreviation.isEmpty() || data.abbreviation.startsWith(QLatin1String("UTC"))
+               ? offset
+               : QStringLiteral("%1 (%2)").arg(data.abbreviation, offset);
+}
+
+}  // namespace
+
+SignStone Sign_Stone(int sign)
+{
+    GemologyReading reading;
+    reading.moonSign = std::string(Zodiac_Sign_Name(sign));
+    Moon_More_About_LuckyStone(reading);
+    return {Name(Zodiac_Sign_Name(sign)), QString::fromStdString(reading.moonStone.value_or("")),
+            reading.moonStonePicture.value_or(0), Opening_Of(QString::fromStdString(reading.moonText.value_or("")))};
+}
+
+QString Day_Details_Text(const MoonDay& day)
+{
+    QString text = QStringLiteral("<b>%1 %2</b>").arg(QLocale::c().dayName(day.date.dayOfWeek()), Date_Text(day.date));
+    if (day.hours != 24)
+        text += QStringLiteral(" (a day of %1 hours: the clocks change)").arg(day.hours);
+    text += QStringLiteral("<br>The Moon is in %1 at midnight.").arg(Name(Zodiac_Sign_Name(day.startSign)));
+    for (const DayEvent& event : day.events) {
+        const QString time = Clock_Text(event.local.time());
+        text += event.event.kind == MoonEventKind::SignChange
+                    ? QStringLiteral("<br>%1 It enters %2.").arg(time, Name(Zodiac_Sign_Name(event.event.sign)))
+                    : QStringLiteral("<br>%1 <b>%2</b>.").arg(time, Name(Event_Name(event.event.kind)));
+    }
+    text += QStringLiteral("<br>%1 at midday, %2% lit.")
+                .arg(Name(Phase_Name(day.elongation)), QString::number(std::lround(day.litFraction * 100)));
+    return text;
+}
+
+QString Zone_Text(const QTimeZone& zone, const QString& zoneName, int year, int month)
+{
+    const QDateTime start(QDate(year, month, 1), QTime(0, 0), zone);
+    const QDateTime end = start.addMonths(1);
+    QString text = QStringLiteral("Times in %1: %2").arg(zoneName, Offset_Of(zone.offsetData(start)));
+    for (const QTimeZone::OffsetData& change : zone.transitions(start, end)) {
+        const QDateTime local = change.atUtc.toTimeZone(zone);
+        text += QStringLiteral(", from %1 %2 %3 %4")
+                    .arg(QString::number(local.date().day()), QLocale::c().monthName(local.date().month()),
+                         Clock_Text(local.time()), Offset_Of(change));
+    }
+    return text + QLatin1Char('.');
+}
