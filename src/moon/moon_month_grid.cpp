@@ -33,9 +33,9 @@ QString Cell_Line(const DayEvent& event)
     switch (event.event.kind) {
     case MoonEventKind::SignChange: return QStringLiteral("\u2192 %1 %2").arg(Abbreviation(event.event.sign), time);
     case MoonEventKind::NewMoon: return QStringLiteral("\u25cf New %1").arg(time);
-    case MoonEventKind::FirstQuarter: return QStringLiteral("\u25d1 1st Q %1").arg(time);
+    case MoonEventKind::FirstQuarter: return QStringLiteral("\u25d0 1st Q %1").arg(time);
     case MoonEventKind::FullMoon: return QStringLiteral("\u25cb Full %1").arg(time);
-    case MoonEventKind::LastQuarter: return QStringLiteral("\u25d0 Last Q %1").arg(time);
+    case MoonEventKind::LastQuarter: return QStringLiteral("\u25d1 Last Q %1").arg(time);
     }
     return {};
 }

@@ -131,6 +131,8 @@ void frmMDI::MDIForm_Load()
         caption(index)->setCursor(pointer);
         caption(index)->setFocusPolicy(Qt::StrongFocus);
     }
+    ui->lblMoonToday->setFocusPolicy(Qt::StrongFocus);
+    ui->lblMoonToday->setCursor(Qt::PointingHandCursor);
     Welcome_Panel::attach(ui->picMain);
     Fit_Into(this, Screen_Area(this));
 }

@@ -356,7 +356,7 @@ const ThemeLook* launcherLook(const QWidget* w)
         {"lblCaption_3", keep(text(QColor(0xff, 0xff, 0x00), 15, 1))},
         {"lblCaption_4", keep(text(QColor(0xff, 0x00, 0xff), 15, 1))},
         {"lblCaption_5", keep(text(QColor(0x00, 0xff, 0x00), 15, 1))},
-        {"lblMoonToday", keep(link(Colour::Cream, 11))},
+        {"lblMoonToday", keep(link(Colour::Cream, 10))},
     };
     return pick(Rows, w);
 }
