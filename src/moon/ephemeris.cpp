@@ -2,29 +2,53 @@
 
 #include <swephexp.h>
 
+#include <QLibrary>
+
 #include <array>
+#include <type_traits>
 
 namespace {
 
-// The flags every computation asks with: the files, unless the first computation found them
-// missing and the library answered from Moshier's theory.
-int32& Ephemeris_Flags()
-{
-    static int32 flags = [] {
-        swe_set_ephe_path(const_cast<char*>(ZEV_EPHE_PATH));
+// The Swiss Ephemeris is opened when the Moon is first asked for, after the launcher's first
+// frame, not with the program: nothing of it is loaded while the program starts.
+struct SwissEphemeris {
+    decltype(&swe_set_ephe_path) setPath = nullptr;
+    decltype(&swe_calc_ut) calculate = nullptr;
+    decltype(&swe_version) version = nullptr;
+    int32 flags = SEFLG_SWIEPH;
+
+    // Every function found, or none; then the files, or Moshier's theory when the library
+    // answers from it because they are missing.
+    bool open()
+    {
+        static QLibrary library(QStringLiteral("swe"), 2);
+        const auto find = [](auto& function, const char* symbol) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
+            return function != nullptr;
+        };
+        if (!(find(setPath, "swe_set_ephe_path") && find(calculate, "swe_calc_ut") && find(version, "swe_version")))
+            return false;
+        setPath(ZEV_EPHE_PATH);
         std::array<double, 6> place{};
         std::array<char, AS_MAXCH> error{};
-        const int32 answered = swe_calc_ut(2451545.0, SE_MOON, SEFLG_SWIEPH, place.data(), error.data());
-        return answered >= 0 && (answered & SEFLG_SWIEPH) ? int32{SEFLG_SWIEPH} : int32{SEFLG_MOSEPH};
-    }();
-    return flags;
+        const int32 answered = calculate(2451545.0, SE_MOON, SEFLG_SWIEPH, place.data(), error.data());
+        flags = answered >= 0 && (answered & SEFLG_SWIEPH) ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+        return true;
+    }
+};
+
+const SwissEphemeris* Opened()
+{
+    static SwissEphemeris ephemeris;
+    static const bool opened = ephemeris.open();
+    return opened ? &ephemeris : nullptr;
 }
 
-double Longitude_Of(int32 body, double julianDayUt, double* latitude = nullptr)
+double Longitude_Of(const SwissEphemeris& ephemeris, int32 body, double julianDayUt, double* latitude = nullptr)
 {
     std::array<double, 6> place{};
     std::array<char, AS_MAXCH> error{};
-    swe_calc_ut(julianDayUt, body, Ephemeris_Flags(), place.data(), error.data());
+    ephemeris.calculate(julianDayUt, body, ephemeris.flags, place.data(), error.data());
     if (latitude)
         *latitude = place[1];
     return place[0];
@@ -34,23 +58,31 @@ double Longitude_Of(int32 body, double julianDayUt, double* latitude = nullptr)
 
 EphemerisSource Ephemeris_Source()
 {
-    return Ephemeris_Flags() == SEFLG_SWIEPH ? EphemerisSource::Files : EphemerisSource::Moshier;
+    const SwissEphemeris* ephemeris = Opened();
+    if (!ephemeris)
+        return EphemerisSource::Missing;
+    return ephemeris->flags == SEFLG_SWIEPH ? EphemerisSource::Files : EphemerisSource::Moshier;
 }
 
 MoonAndSun Moon_And_Sun_At(double julianDayUt)
 {
     MoonAndSun places{};
-    places.moonLongitude = Longitude_Of(SE_MOON, julianDayUt, &places.moonLatitude);
-    places.sunLongitude = Longitude_Of(SE_SUN, julianDayUt);
+    if (const SwissEphemeris* ephemeris = Opened()) {
+        places.moonLongitude = Longitude_Of(*ephemeris, SE_MOON, julianDayUt, &places.moonLatitude);
+        places.sunLongitude = Longitude_Of(*ephemeris, SE_SUN, julianDayUt);
+    }
     return places;
 }
 
 QString Ephemeris_Text()
 {
+    const SwissEphemeris* ephemeris = Opened();
+    if (!ephemeris)
+        return QStringLiteral("The Swiss Ephemeris library (libswe2.0) was not found: the Moon cannot be shown.");
     std::array<char, AS_MAXCH> version{};
-    swe_version(version.data());
+    ephemeris->version(version.data());
     const QString library = QStringLiteral("Swiss Ephemeris %1").arg(QString::fromLatin1(version.data()));
-    if (Ephemeris_Source() == EphemerisSource::Files)
+    if (ephemeris->flags == SEFLG_SWIEPH)
         return QStringLiteral("Times from the %1, its JPL-based files in %2.").arg(library, QStringLiteral(ZEV_EPHE_PATH));
     return QStringLiteral("Times from the %1, Moshier's theory: the files were not found in %2 "
                           "(install swe-basic-data for the full ephemeris).")

@@ -5,7 +5,7 @@
 // JPL files in the ephemeris folder when they are there, Moshier's analytical theory (built into
 // the library) when they are not. Everything runs on the one thread of the windows.
 
-enum class EphemerisSource { Files, Moshier };
+enum class EphemerisSource { Files, Moshier, Missing };
 
 // Where the Moon stands at a moment of Universal Time (a Julian day number), with the Sun's
 // longitude; degrees of the ecliptic of date.
@@ -15,7 +15,8 @@ struct MoonAndSun {
     double sunLongitude;
 };
 
-// The ephemeris in use; the first call opens the files (or finds them missing).
+// The ephemeris in use; the first call opens the library and its files. Without the library
+// the Moon cannot be computed: every place is then 0.
 EphemerisSource Ephemeris_Source();
 
 // The places at a Julian day of Universal Time.

@@ -35,7 +35,7 @@ QDateTime Local_Minute(double julianDay, const QTimeZone& zone)
 std::vector<MoonDay> Moon_Month(int year, int month, const QTimeZone& zone)
 {
     std::vector<MoonDay> days;
-    if (!Month_In_Range(year, month) || !zone.isValid())
+    if (!Month_In_Range(year, month) || !zone.isValid() || Ephemeris_Source() == EphemerisSource::Missing)
         return days;
     const QDate first(year, month, 1);
     const int count = first.daysInMonth();

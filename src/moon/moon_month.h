@@ -30,7 +30,7 @@ struct MoonDay {
 bool Month_In_Range(int year, int month);
 
 // The month's days in the zone, each from its midnight to the next; empty for a month out of
-// range. An event whose minute is 00:00 belongs to the day it opens.
+// range or without the ephemeris. An event whose minute is 00:00 belongs to the day it opens.
 std::vector<MoonDay> Moon_Month(int year, int month, const QTimeZone& zone);
 
 // The signs the Moon stands in during the day, in order: the first, then each one it enters.

@@ -37,6 +37,8 @@ QString When_Text(const QDateTime& change, QDate today)
 MoonToday Moon_Today(const QDateTime& now, const QTimeZone& zone)
 {
     MoonToday today;
+    if (Ephemeris_Source() == EphemerisSource::Missing)
+        return today;
     const QDateTime local = now.toTimeZone(zone);
     const QDateTime midnight(local.date(), QTime(0, 0), zone);
     const QDateTime nextMidnight(local.date().addDays(1), QTime(0, 0), zone);

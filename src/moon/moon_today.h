@@ -12,5 +12,5 @@ struct MoonToday {
     QDateTime nextChange;     // when the text next changes: just after the next change of sign, or midnight
 };
 
-// The Moon at that moment, its times on the zone's clock.
+// The Moon at that moment, its times on the zone's clock; an empty text without the ephemeris.
 MoonToday Moon_Today(const QDateTime& now, const QTimeZone& zone);

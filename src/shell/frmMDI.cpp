@@ -237,7 +237,7 @@ void frmMDI::showMoonToday()
     const MoonToday today = Moon_Today(now, QTimeZone::systemTimeZone());
     ui->lblMoonToday->setText(today.text);
     ui->picMoonToday->setElongation(today.elongation);
-    ui->fraMoonToday->show();
+    ui->fraMoonToday->setVisible(!today.text.isEmpty());
     moonTimer->start(static_cast<int>(std::clamp(now.msecsTo(today.nextChange), qint64{1000}, Longest_Moon_Wait_Ms)));
 }
 
