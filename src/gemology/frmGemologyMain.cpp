@@ -4,6 +4,7 @@
 #include "gemology/frmGemologyDisplay.h"
 #include "text/month_names.h"
 #include "birthplace/place_atlas.h"
+#include "birthplace/place_finder.h"
 #include "birthplace/map_search.h"
 #include "gemology/reading_sequence.h"
 #include "birthplace/zone_table.h"
@@ -16,13 +17,9 @@
 #include "shell/widgets/paste_guard.h"
 #include "ui_frmGemologyMain.h"
 
-#include <QAbstractItemView>
 #include <QCloseEvent>
-#include <QCompleter>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QListView>
-#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -73,10 +70,6 @@ void Open_Search_Page(const QString& searchText, const QUrl& /*pageAddress*/)
     QDesktopServices::openUrl(Search_Page_Address(QStringLiteral(ZEV_SEARCH_URL), searchText));
 }
 
-// Enough places to show every namesake the atlas holds (eleven Springfields).
-constexpr std::size_t Place_List_Length = 20;
-constexpr int Place_Role = Qt::UserRole + 1;
-
 void showArc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
 {
     degrees->setText(QString::number(arc.degrees));
@@ -86,8 +79,7 @@ void showArc(const ArcMinutes& arc, QLineEdit* degrees, QLineEdit* minutes)
 }  // namespace
 
 frmGemologyMain::frmGemologyMain(QWidget* parent)
-    : SubProgramWindow(parent), ui(new Ui::frmGemologyMain), placeItems(new QStandardItemModel(this)),
-      lstPlaces(new QCompleter(placeItems, this))
+    : SubProgramWindow(parent), ui(new Ui::frmGemologyMain)
 {
     ui->setupUi(this);
     Scroll_Body(centralWidget());
@@ -102,23 +94,12 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     Connect_Vendor_Links(this);
     Form_Load();
 
-    lstPlaces->setWidget(ui->txtMCity);
-    lstPlaces->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    lstPlaces->setMaxVisibleItems(12);
-    lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
-    if (auto* rows = qobject_cast<QListView*>(lstPlaces->popup()))
-        rows->setUniformItemSizes(true);  // one row's size serves for all: no measuring each keystroke
-    lstPlaces->popup()->setObjectName(QStringLiteral("lstPlacesRows"));  // the theme's name for the list
     connect(ui->txtMCity, &QLineEdit::textEdited, this, &frmGemologyMain::txtMCity_TextEdited);
-    connect(lstPlaces, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            &frmGemologyMain::lstPlaces_Activated);
+    connect(new PlaceFinder(ui->txtMCity), &PlaceFinder::placeChosen, this, &frmGemologyMain::choosePlace);
     connect(ui->cmbTimeZone, &QComboBox::activated, this, &frmGemologyMain::cmbTimeZone_Activated);
     connect(ui->chkDST, &QCheckBox::clicked, this, &frmGemologyMain::chkDST_Click);
     for (QComboBox* list : {ui->cboMonth, ui->cboDate, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboTimeAccuracy})
         connect(list, &QComboBox::currentIndexChanged, this, &frmGemologyMain::showPlaceZone);
-    PlaceAtlas& atlas = PlaceAtlas::shared();
-    connect(&atlas, &PlaceAtlas::ready, this, &frmGemologyMain::atlas_Ready);
-    atlas.startLoading();
     showPlaceZone();
 }
 
@@ -281,56 +262,15 @@ void frmGemologyMain::cmdBrowser_Click()
     Open_Search_Page(Place_Search_Text(place.city, place.state, place.country), Page_Address(QStringLiteral("home-page")));
 }
 
-void frmGemologyMain::txtMCity_TextEdited(const QString& text)
+void frmGemologyMain::txtMCity_TextEdited()
 {
     chosenPlace.reset();
     zoneByHand = false;
     showPlaceZone();
-    showPlaceList(text);
-}
-
-void frmGemologyMain::showPlaceList(const QString& text)
-{
-    const PlaceIndex* index = PlaceAtlas::shared().index();
-    if (!index)
-        return;  // atlas_Ready shows the list for the text typed by then
-    const std::vector<int> found = index->find(text, Place_List_Length);
-    if (found.empty()) {
-        lstPlaces->popup()->hide();
-        return;
-    }
-    const QStringList texts = Place_List_Texts(*index, found);
-    QList<QStandardItem*> items;
-    for (std::size_t at = 0; at < found.size(); ++at) {
-        auto* item = new QStandardItem(texts[static_cast<qsizetype>(at)]);
-        item->setData(found[at], Place_Role);
-        item->setEditable(false);
-        items.append(item);
-    }
-    placeItems->clear();
-    placeItems->appendColumn(items);  // the list changes once, not once per place
-    lstPlaces->complete();
-    lstPlaces->popup()->setCurrentIndex(lstPlaces->completionModel()->index(0, 0));
-}
-
-void frmGemologyMain::atlas_Ready()
-{
-    if (ui->txtMCity->hasFocus() && !chosenPlace)
-        showPlaceList(ui->txtMCity->text());
-}
-
-void frmGemologyMain::lstPlaces_Activated(const QModelIndex& item)
-{
-    const PlaceIndex* index = PlaceAtlas::shared().index();
-    const QVariant place = item.data(Place_Role);
-    if (!index || !place.isValid())
-        return;
-    choosePlace(index->places().at(place.toUInt()));
 }
 
 void frmGemologyMain::choosePlace(const AtlasPlace& place)
 {
-    lstPlaces->popup()->hide();
     ui->txtMCity->setText(place.name);
     ui->txtMState->setText(place.state);
     ui->txtMCountry->setText(place.country);

@@ -8,10 +8,7 @@
 #include <optional>
 
 namespace Ui { class frmGemologyMain; }
-class QCompleter;
 class QLineEdit;
-class QModelIndex;
-class QStandardItemModel;
 
 // Window "Zev Gemology": the birth details of one person. "Get My Gemology Report" checks them,
 // makes the reading, closes this window and shows the reading in the display window.
@@ -29,11 +26,9 @@ private slots:
     void mnuNext_Click();
     void mnuExit_Click();
     void cmdBrowser_Click();
-    void txtMCity_TextEdited(const QString& text);
-    void lstPlaces_Activated(const QModelIndex& item);
+    void txtMCity_TextEdited();
     void cmbTimeZone_Activated();
     void chkDST_Click();
-    void atlas_Ready();
 
 private:
     void Form_Load();
@@ -55,8 +50,7 @@ private:
     void showProblem(const EntryProblem& problem);
     QLineEdit* fieldOf(EntryField field) const;
 
-    // The place finder: the atlas places matching the city text, in a list under the field.
-    void showPlaceList(const QString& text);
+    // A place chosen from the place finder's list under City.
     void choosePlace(const AtlasPlace& place);
     // The zone of the chosen place at the entered moment: sets the zone row and the box, and
     // says in lblPlaceZone what the reading will use.
@@ -67,8 +61,6 @@ private:
     bool takePlaceZone(BirthData& birth);
 
     Ui::frmGemologyMain* ui;
-    QStandardItemModel* placeItems;
-    QCompleter* lstPlaces;
     std::optional<AtlasPlace> chosenPlace;  // from the atlas, until the city text changes
     bool zoneByHand = false;                 // the user set the zone after choosing the place
 };

@@ -30,6 +30,7 @@ private slots:
 
     void cityTypedWhileLoadingIsListedOnceReady();
     void typingListsThePlacesAndEscapeKeepsTheText();
+    void keystrokeFindingTheSamePlacesLeavesTheList();
     void choosingAPlaceFillsTheEntry_data();
     void choosingAPlaceFillsTheEntry();
     void readingUsesTheZoneOfTheBirthMoment_data();
@@ -81,7 +82,8 @@ void TestFrmGemologyMainAtlas::choosePlace(const QString& typed, int down)
     city->clear();
     QTest::keyClicks(city, typed);
     QVERIFY(placeList()->isVisible());
-    for (int step = 0; step < down; ++step)
+    QVERIFY(!placeList()->currentIndex().isValid());  // no row chosen: the first Down chooses the first
+    for (int step = 0; step <= down; ++step)
         QTest::keyClick(placeList(), Qt::Key_Down);
     QTest::keyClick(placeList(), Qt::Key_Return);
     QVERIFY(!placeList()->isVisible());
@@ -141,8 +143,39 @@ void TestFrmGemologyMainAtlas::typingListsThePlacesAndEscapeKeepsTheText()
     QVERIFY(!placeList()->isVisible());
     QCOMPARE(city->text(), QStringLiteral("springf"));
     QTest::keyClicks(city, QStringLiteral("qqq"));
-    QVERIFY(!placeList()->isVisible());
+    QVERIFY(placeList()->isVisible());  // saying that nothing was found
+    QCOMPARE(placeList()->model()->rowCount(), 1);
+    QCOMPARE(placeList()->model()->index(0, 0).data().toString(),
+             QStringLiteral("No place of that name in the atlas: type the coordinates below"));
+    QTest::keyClick(placeList(), Qt::Key_Down);
+    QTest::keyClick(placeList(), Qt::Key_Return);  // the row only tells: nothing is chosen
+    QCOMPARE(city->text(), QStringLiteral("springfqqq"));
+    QCOMPARE(control<QLineEdit>("txtMState")->text(), QString());
     QVERIFY(prompts.messages.isEmpty());
+}
+
+// A screen reader would read the list and its chosen row anew after every keystroke that
+// rebuilt it.
+void TestFrmGemologyMainAtlas::keystrokeFindingTheSamePlacesLeavesTheList()
+{
+    QVERIFY(atlasRead());
+    QLineEdit* city = control<QLineEdit>("txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, QStringLiteral("springfiel"));
+    QVERIFY(placeList()->isVisible());
+    QTest::keyClick(placeList(), Qt::Key_Down);
+    QCOMPARE(placeList()->currentIndex().row(), 0);
+    QSignalSpy rebuilt(placeList()->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClick(city, Qt::Key_D);
+    QCOMPARE(city->text(), QStringLiteral("springfield"));
+    QCOMPARE(rebuilt.size(), 0);
+    QCOMPARE(placeList()->currentIndex().row(), 0);
+    QTest::keyClick(city, Qt::Key_Space);  // "springfield " folds the same
+    QCOMPARE(rebuilt.size(), 0);
+    QTest::keyClicks(city, QStringLiteral("g"));  // Springfield Gardens alone
+    QVERIFY(!rebuilt.isEmpty());
+    QCOMPARE(placeList()->model()->rowCount(), 1);
+    QVERIFY(!placeList()->currentIndex().isValid());
 }
 
 void TestFrmGemologyMainAtlas::choosingAPlaceFillsTheEntry_data()

@@ -172,6 +172,7 @@ private slots:
         const auto choose = [&](const char* typed, int year, int month, int day, int hour, int minute) {
             city->clear();
             QTest::keyClicks(city, QString::fromLatin1(typed));
+            QTest::keyClick(list, Qt::Key_Down);
             QTest::keyClick(list, Qt::Key_Return);
             child<QComboBox>(entry, QStringLiteral("cboYear"))->setCurrentText(QString::number(year));
             child<QComboBox>(entry, QStringLiteral("cboMonth"))->setCurrentIndex(month - 1);
