@@ -36,6 +36,12 @@ PLACE_FINDER = {
     "BM_AtlasLongestUiSlice/iterations:5/manual_time": ("longest stretch of atlas work on the window's thread", 8),
 }
 
+MOON = {
+    "BM_MoonMonth": ("a month of the Moon calendar computed (its signs, phases and days)", 2),
+    "BM_OpenMoonCalendar/manual_time": ("open the Moon calendar from the launcher", FRAME_MS),
+    "BM_TurnMoonMonth/manual_time": ("turn the Moon calendar's month (Page Down, Page Up)", FRAME_MS),
+}
+
 
 def google_benchmark(program, *arguments):
     output = subprocess.run([program, "--benchmark_format=json", "--benchmark_repetitions=5",
@@ -96,6 +102,10 @@ def main():
     places = google_benchmark(os.path.join(build, "bench", "bench_place_finder"))
     for name, (what, goal_ms) in PLACE_FINDER.items():
         timed_row(what, places[name], goal_ms)
+
+    moon = google_benchmark(os.path.join(build, "bench", "bench_moon"))
+    for name, (what, goal_ms) in MOON.items():
+        timed_row(what, moon[name], goal_ms)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include "moon/frmMoonCalendar.h"
 
+#include "birthplace/place_finder.h"
 #include "gemology/gemology_pictures.h"
 #include "moon/day_details.h"
 #include "moon/ephemeris.h"
@@ -32,6 +33,8 @@ frmMoonCalendar::frmMoonCalendar(QWidget* parent) : SubProgramWindow(parent), ui
     connect(ui->mnuPrintMonth, &QAction::triggered, this, &frmMoonCalendar::cmdPrintMonth_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui->calMonth, &MoonMonthGrid::chosen, this, &frmMoonCalendar::calMonth_Chosen);
+    connect(ui->txtCalendarPlace, &QLineEdit::textEdited, this, &frmMoonCalendar::txtCalendarPlace_TextEdited);
+    connect(new PlaceFinder(ui->txtCalendarPlace), &PlaceFinder::placeChosen, this, &frmMoonCalendar::choosePlace);
     new QShortcut(QKeySequence(Qt::Key_PageUp), this, this, &frmMoonCalendar::cmdPrevMonth_Click);
     new QShortcut(QKeySequence(Qt::Key_PageDown), this, this, &frmMoonCalendar::cmdNextMonth_Click);
     Form_Load();
@@ -51,8 +54,7 @@ void frmMoonCalendar::Form_Load()
     connect(ui->cboMonth, &QComboBox::activated, this, &frmMoonCalendar::cboMonth_Click);
     connect(ui->cboYear, &QComboBox::activated, this, &frmMoonCalendar::cboMonth_Click);
     ui->lblEphemeris->setText(Ephemeris_Text());
-    zone = QTimeZone::systemTimeZone();
-    zoneName = QStringLiteral("this computer's zone, %1").arg(QString::fromUtf8(zone.id()));
+    useComputerZone();
     const QDate today = todayInZone();
     showMonth(std::clamp(today.year(), First_Calendar_Year, Last_Calendar_Year), today.month());
     ui->calMonth->choose(today);
@@ -87,6 +89,37 @@ void frmMoonCalendar::setZone(const QTimeZone& newZone, const QString& name)
     zone = newZone;
     zoneName = name;
     showMonth(shownYear, shownMonth);
+}
+
+void frmMoonCalendar::useComputerZone()
+{
+    zone = QTimeZone::systemTimeZone();
+    zoneName = QStringLiteral("this computer's zone, %1").arg(QString::fromUtf8(zone.id()));
+}
+
+// Emptying the place brings the computer's zone back.
+void frmMoonCalendar::txtCalendarPlace_TextEdited(const QString& text)
+{
+    if (!text.trimmed().isEmpty() || zoneName.startsWith(QLatin1String("this computer's")))
+        return;
+    useComputerZone();
+    showMonth(shownYear, shownMonth);
+}
+
+// A place from the atlas: the month's times on its zone's clock.
+void frmMoonCalendar::choosePlace(const AtlasPlace& place)
+{
+    ui->txtCalendarPlace->setText(place.name);
+    const QTimeZone placeZone(place.zoneId);
+    if (!placeZone.isValid()) {
+        Prompts::current().showMessage(this, QStringLiteral("This computer does not know the time zone of %1 (%2): "
+                                                            "the times stay in %3.")
+                                                 .arg(place.name, QString::fromUtf8(place.zoneId), zoneName),
+                                       Prompts::Icon::Information);
+        return;
+    }
+    const QString where = place.country.isEmpty() ? place.name : QStringLiteral("%1, %2").arg(place.name, place.country);
+    setZone(placeZone, QStringLiteral("%1's zone, %2").arg(where, QString::fromUtf8(place.zoneId)));
 }
 
 void frmMoonCalendar::turnMonths(int count)

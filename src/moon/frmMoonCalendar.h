@@ -3,6 +3,8 @@
 
 #include <QTimeZone>
 
+struct AtlasPlace;
+
 namespace Ui { class frmMoonCalendar; }
 
 // Window "Moon Calendar": a month of the Moon's signs and phases, each day's changes with their
@@ -25,9 +27,12 @@ private slots:
     void cboMonth_Click();
     void cmdPrintMonth_Click();
     void calMonth_Chosen();
+    void txtCalendarPlace_TextEdited(const QString& text);
+    void choosePlace(const AtlasPlace& place);
 
 private:
     void Form_Load();
+    void useComputerZone();
     void turnMonths(int count);
     void showChosenDay();
     QDate todayInZone() const;

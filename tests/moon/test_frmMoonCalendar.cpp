@@ -1,3 +1,4 @@
+#include "birthplace/place_atlas.h"
 #include "gemmarium.h"
 #include "moon/frmMoonCalendar.h"
 #include "moon/moon_month_grid.h"
@@ -7,10 +8,14 @@
 #include "shell/widgets/moon_phase_box.h"
 #include "shell/widgets/picture_box.h"
 #include "support/find_control.h"
+#include "support/fixture_atlas.h"
 #include "support/scripted_prompts.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -37,6 +42,7 @@ private slots:
     void initTestCase()
     {
         qputenv("TZ", "UTC");
+        QVERIFY(PlaceAtlas::useReaderForShared(Fixture_Atlas_Places));
         Register_Windows();
         Clock::setForTesting([] { return QDateTime(QDate(2024, 3, 25), QTime(12, 0), QTimeZone::utc()); });
     }
@@ -109,6 +115,36 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Right);
         QVERIFY(Find_Control<QLabel>(calendar, QStringLiteral("lblDayDetails"))->text().contains(QStringLiteral("28 March 2024")));
         QVERIFY(!Find_Control<QLabel>(calendar, QStringLiteral("lblDayStone_1"))->isVisibleTo(calendar));
+        calendar->close();
+    }
+
+    // A place chosen from the atlas puts the times on its zone's clock, its change to summer
+    // time told and its day of 23 hours; emptying the place brings the computer's zone back.
+    void placeChosenGivesItsZone()
+    {
+        frmMDI launcher;
+        frmMoonCalendar* calendar = openCalendar(launcher);
+        calendar->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calendar));
+        QTRY_VERIFY(PlaceAtlas::shared().index() != nullptr);
+        auto* place = Find_Control<QLineEdit>(calendar, QStringLiteral("txtCalendarPlace"));
+        place->setFocus();
+        QTest::keyClicks(place, QStringLiteral("New York"));
+        QAbstractItemView* rows = Find_Control<QCompleter>(calendar, QStringLiteral("lstPlaces"))->popup();
+        QTRY_VERIFY(rows->isVisible());
+        QTest::keyClick(rows, Qt::Key_Down);
+        QTest::keyClick(rows, Qt::Key_Return);
+        auto* zone = Find_Control<QLabel>(calendar, QStringLiteral("lblCalendarZone"));
+        QCOMPARE(zone->text(), QStringLiteral("Times in New York, United States of America's zone, America/New_York: "
+                                              "EST (UTC-05:00), from 10 March 03:00 EDT (UTC-04:00)."));
+        const auto& days = Find_Control<MoonMonthGrid>(calendar, QStringLiteral("calMonth"))->monthDays();
+        QCOMPARE(days.at(9).hours, 23);
+        QCOMPARE(days.at(26).events.front().local.time(), QTime(5, 3));  // 09:02:42 UT
+
+        place->selectAll();
+        QTest::keyClick(place, Qt::Key_Backspace);
+        QVERIFY(zone->text().startsWith(QStringLiteral("Times in this computer's zone")));
+        QCOMPARE(days.at(9).hours, 24);
         calendar->close();
     }
 
