@@ -419,6 +419,16 @@ const ThemeLook* divinationLook(const QWidget* w)
     return pick(Rows, w);
 }
 
+// --- the Moon calendar: the desktop's own light colours, under the program's menu bar ----------
+
+const ThemeLook* moonCalendarLook(const QWidget* w)
+{
+    static const Row Rows[] = {
+        {isMenu, keep(menus(Blue_Menus))},
+    };
+    return pick(Rows, w);
+}
+
 // --- Zev Gemology's entry window --------------------------------------------------------------
 
 const ThemeLook* entryLook(const QWidget* w)
@@ -613,6 +623,7 @@ const ThemeLook* lookFor(const QWidget* w)
         {"frmGemologyDisplay", displayLook},
         {"frmGemologySave", reportLook},
         {"frmCrystalHealingMain", healingLook},
+        {"frmMoonCalendar", moonCalendarLook},
         {"QMessageBox", messageLook},
     };
     const QString window = windowOf(w);
