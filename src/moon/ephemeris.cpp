@@ -15,6 +15,7 @@ struct SwissEphemeris {
     decltype(&swe_set_ephe_path) setPath = nullptr;
     decltype(&swe_calc_ut) calculate = nullptr;
     decltype(&swe_version) version = nullptr;
+    decltype(&swe_set_interpolate_nut) interpolateNutation = nullptr;
     int32 flags = SEFLG_SWIEPH;
 
     // Every function found, or none; then the files, or Moshier's theory when the library
@@ -26,9 +27,14 @@ struct SwissEphemeris {
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
             return function != nullptr;
         };
-        if (!(find(setPath, "swe_set_ephe_path") && find(calculate, "swe_calc_ut") && find(version, "swe_version")))
+        if (!(find(setPath, "swe_set_ephe_path") && find(calculate, "swe_calc_ut") && find(version, "swe_version")
+              && find(interpolateNutation, "swe_set_interpolate_nut")))
             return false;
         setPath(ZEV_EPHE_PATH);
+        // The nutation's 1,300 terms, worked out afresh for every place, cost two thirds of a
+        // month's time; interpolated between days they differ by under a ten-thousandth of a
+        // second of arc.
+        interpolateNutation(true);
         std::array<double, 6> place{};
         std::array<char, AS_MAXCH> error{};
         const int32 answered = calculate(2451545.0, SE_MOON, SEFLG_SWIEPH, place.data(), error.data());
@@ -72,6 +78,12 @@ MoonAndSun Moon_And_Sun_At(double julianDayUt)
         places.sunLongitude = Longitude_Of(*ephemeris, SE_SUN, julianDayUt);
     }
     return places;
+}
+
+double Moon_Longitude_At(double julianDayUt)
+{
+    const SwissEphemeris* ephemeris = Opened();
+    return ephemeris ? Longitude_Of(*ephemeris, SE_MOON, julianDayUt) : 0.0;
 }
 
 QString Ephemeris_Text()

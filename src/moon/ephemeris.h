@@ -22,5 +22,8 @@ EphemerisSource Ephemeris_Source();
 // The places at a Julian day of Universal Time.
 MoonAndSun Moon_And_Sun_At(double julianDayUt);
 
+// The Moon's longitude alone, at half the cost.
+double Moon_Longitude_At(double julianDayUt);
+
 // Which ephemeris the times come from, in one sentence for the calendar window.
 QString Ephemeris_Text();

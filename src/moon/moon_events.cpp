@@ -10,7 +10,7 @@ namespace {
 constexpr double Degrees_To_Radians = 0.0174532925199433;
 constexpr double Largest_Step_Days = 1.0;
 constexpr double Closest_Days = 1e-6;       // 0.09 s
-constexpr double Closest_Degrees = 1e-6;    // the Moon needs 2 ms for it
+constexpr double Closest_Degrees = 1e-5;    // the Moon needs 0.07 s for it, the elongation 0.08 s
 
 // An angle brought into -180 (included) to 180 (excluded) degrees.
 double Signed_Angle(double degrees)
@@ -22,12 +22,13 @@ double Signed_Angle(double degrees)
 }
 
 // The moment in (before, after] where an angle that grows through the span reaches target,
-// by regula falsi with the Illinois halving. at(t) is the angle at t.
+// by regula falsi with the Illinois halving. at(t) is the angle at t; the angles at the span's
+// ends are known.
 template <typename AngleAt>
-double Crossing(AngleAt at, double target, double before, double after)
+double Crossing(AngleAt at, double target, double before, double angleBefore, double after, double angleAfter)
 {
     double low = before, high = after;
-    double lowValue = Signed_Angle(at(low) - target), highValue = Signed_Angle(at(high) - target);
+    double lowValue = Signed_Angle(angleBefore - target), highValue = Signed_Angle(angleAfter - target);
     int keptSide = 0;
     double moment = high;
     for (int step = 0; step < 80 && high - low > Closest_Days; ++step) {
@@ -54,7 +55,7 @@ double Crossing(AngleAt at, double target, double before, double after)
 
 double Moon_Longitude(double julianDay)
 {
-    return Moon_And_Sun_At(julianDay).moonLongitude;
+    return Moon_Longitude_At(julianDay);
 }
 
 double Elongation_At(double julianDay)
@@ -110,31 +111,43 @@ bool Is_Phase(MoonEventKind kind)
 
 std::vector<MoonEvent> Moon_Events(double startJd, double endJd)
 {
-    std::vector<MoonEvent> events;
     if (!(endJd > startJd))
-        return events;
+        return {};
     const int steps = static_cast<int>(std::ceil((endJd - startJd) / Largest_Step_Days));
-    const double step = (endJd - startJd) / steps;
-    MoonAndSun before = Moon_And_Sun_At(startJd);
-    for (int at = 1; at <= steps; ++at) {
-        const double from = startJd + (at - 1) * step;
-        const double to = at == steps ? endJd : startJd + at * step;
-        const MoonAndSun after = Moon_And_Sun_At(to);
+    std::vector<double> moments;
+    for (int at = 0; at < steps; ++at)
+        moments.push_back(startJd + at * (endJd - startJd) / steps);
+    moments.push_back(endJd);
+    std::vector<MoonAndSun> places;
+    std::vector<MoonEvent> events = Moon_Events_Between(moments, places);
+    std::erase_if(events, [&](const MoonEvent& event) { return event.julianDay < startJd || event.julianDay >= endJd; });
+    return events;
+}
+
+std::vector<MoonEvent> Moon_Events_Between(const std::vector<double>& moments, std::vector<MoonAndSun>& places)
+{
+    std::vector<MoonEvent> events;
+    places.clear();
+    for (double moment : moments)
+        places.push_back(Moon_And_Sun_At(moment));
+    for (std::size_t at = 1; at < moments.size(); ++at) {
+        const double from = moments[at - 1];
+        const double to = moments[at];
+        const MoonAndSun& before = places[at - 1];
+        const MoonAndSun& after = places[at];
         const int signBefore = Zodiac_Sign_Index(before.moonLongitude);
         const int signAfter = Zodiac_Sign_Index(after.moonLongitude);
         if (signBefore != signAfter) {
-            const double moment = Crossing(Moon_Longitude, 30.0 * signAfter, from, to);
+            const double moment = Crossing(Moon_Longitude, 30.0 * signAfter, from, before.moonLongitude, to, after.moonLongitude);
             events.push_back({MoonEventKind::SignChange, moment, signAfter});
         }
         const int quarterBefore = Quarter_Of(Elongation_Of(before));
         const int quarterAfter = Quarter_Of(Elongation_Of(after));
         if (quarterBefore != quarterAfter) {
-            const double moment = Crossing(Elongation_At, 90.0 * quarterAfter, from, to);
+            const double moment = Crossing(Elongation_At, 90.0 * quarterAfter, from, Elongation_Of(before), to, Elongation_Of(after));
             events.push_back({Quarter_Events[quarterAfter], moment, Zodiac_Sign_Index(Moon_Longitude(moment))});
         }
-        before = after;
     }
-    std::erase_if(events, [&](const MoonEvent& event) { return event.julianDay < startJd || event.julianDay >= endJd; });
     std::ranges::sort(events, {}, &MoonEvent::julianDay);
     return events;
 }

@@ -21,6 +21,10 @@ struct MoonEvent {
 // on by regula falsi.
 std::vector<MoonEvent> Moon_Events(double startJd, double endJd);
 
+// The same over moments the caller chooses, in order and at most 25 hours apart: every event
+// after the first moment and up to the last. The places at the moments are kept in places.
+std::vector<MoonEvent> Moon_Events_Between(const std::vector<double>& moments, std::vector<MoonAndSun>& places);
+
 // The Moon-Sun elongation in degrees, 0 up to 360: below 180 the Moon waxes.
 double Elongation_Of(const MoonAndSun& places);
 

@@ -5,6 +5,7 @@
 #include "text/calendar_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -13,6 +14,25 @@ constexpr double Minute_Days = 1.0 / 1440.0;
 QDateTime Midnight(QDate date, const QTimeZone& zone)
 {
     return QDateTime(date, QTime(0, 0), zone);
+}
+
+double Signed_Difference(double from, double to)
+{
+    double difference = std::fmod(to - from, 360.0);
+    if (difference >= 180)
+        difference -= 360;
+    else if (difference < -180)
+        difference += 360;
+    return difference;
+}
+
+// The places halfway between two moments under a day apart, drawn from theirs: the Moon's
+// motion bends so little in a day that the middle lies within a twentieth of a degree.
+MoonAndSun Halfway(const MoonAndSun& from, const MoonAndSun& to)
+{
+    return {from.moonLongitude + Signed_Difference(from.moonLongitude, to.moonLongitude) / 2,
+            (from.moonLatitude + to.moonLatitude) / 2,
+            from.sunLongitude + Signed_Difference(from.sunLongitude, to.sunLongitude) / 2};
 }
 
 }  // namespace
@@ -43,9 +63,14 @@ std::vector<MoonDay> Moon_Month(int year, int month, const QTimeZone& zone)
     for (int day = 0; day <= count; ++day)
         midnights.push_back(Midnight(first.addDays(day), zone));
 
-    // A minute either side, so a change whose minute rounds onto the month's edge is found.
-    const std::vector<MoonEvent> events =
-        Moon_Events(Julian_Day_Of(midnights.front()) - Minute_Days, Julian_Day_Of(midnights.back()) + Minute_Days);
+    // The places at each midnight, and a minute either side of the month, so that a change whose
+    // minute rounds onto the month's edge is found.
+    std::vector<double> moments{Julian_Day_Of(midnights.front()) - Minute_Days};
+    for (const QDateTime& midnight : midnights)
+        moments.push_back(Julian_Day_Of(midnight));
+    moments.push_back(moments.back() + Minute_Days);
+    std::vector<MoonAndSun> places;
+    const std::vector<MoonEvent> events = Moon_Events_Between(moments, places);
     auto next = events.begin();
     days.resize(static_cast<std::size_t>(count));
     for (int day = 0; day < count; ++day) {
@@ -61,16 +86,15 @@ std::vector<MoonDay> Moon_Month(int year, int month, const QTimeZone& zone)
             if (local >= start)
                 moonDay.events.push_back({*next, local});
         }
-        const double startJd = Julian_Day_Of(start);
-        const double endJd = Julian_Day_Of(end);
-        const MoonAndSun atStart = Moon_And_Sun_At(startJd);
+        const MoonAndSun& atStart = places[static_cast<std::size_t>(day) + 1];
+        const MoonAndSun& atEnd = places[static_cast<std::size_t>(day) + 2];
         moonDay.startSign = Zodiac_Sign_Index(atStart.moonLongitude);
         const auto opening = std::ranges::find_if(moonDay.events, [&](const DayEvent& event) {
             return event.event.kind == MoonEventKind::SignChange && event.local == start;
         });
         if (opening != moonDay.events.end())
             moonDay.startSign = opening->event.sign;
-        const MoonAndSun middle = Moon_And_Sun_At((startJd + endJd) / 2);
+        const MoonAndSun middle = Halfway(atStart, atEnd);
         moonDay.elongation = Elongation_Of(middle);
         moonDay.litFraction = Lit_Fraction(middle);
     }

@@ -22,7 +22,7 @@ struct MoonDay {
     int hours = 24;                // 23 or 25 on the days the clocks change
     int startSign = 0;             // the sign in force at the day's first minute
     std::vector<DayEvent> events;  // in time order, each on the day its minute falls on
-    double elongation = 0;         // at the middle of the day
+    double elongation = 0;         // at the middle of the day, drawn from its midnights
     double litFraction = 0;
 };
 
