@@ -73,6 +73,10 @@ void paintNightSky(QWidget* panel)
 // The Moon today is looked at again at its next change, and at least every hour, should the
 // computer have slept or its clock been set.
 constexpr qint64 Longest_Moon_Wait_Ms = 3'600'000;
+// The Moon today (some 7 M instructions with its first text laid out and the Swiss Ephemeris
+// opened) comes a tenth of a second after the launcher's first frame, not in the same turn of
+// the event loop: the frame reaches the screen first.
+constexpr int Moon_After_First_Frame_Ms = 100;
 
 // Shows a sub-program's first window after every sub-program window was closed.
 void openSubProgram(SubWindow program)
@@ -197,12 +201,11 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->picMain && event->type() == QEvent::Paint) {
         paintNightSky(ui->picMain);
-        // The Moon today waits for the launcher's first frame.
         if (!moonTimer) {
             moonTimer = new QTimer(this);
             moonTimer->setSingleShot(true);
             connect(moonTimer, &QTimer::timeout, this, &frmMDI::showMoonToday);
-            moonTimer->start(0);
+            moonTimer->start(Moon_After_First_Frame_Ms);
         }
     }
     if (watched == ui->picMain && event->type() == QEvent::MouseMove)

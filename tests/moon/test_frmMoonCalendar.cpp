@@ -17,6 +17,7 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QLabel>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -146,6 +147,39 @@ private slots:
         QVERIFY(zone->text().startsWith(QStringLiteral("Times in this computer's zone")));
         QCOMPARE(days.at(9).hours, 24);
         calendar->close();
+    }
+
+    // The phase as seen from the north: lit from the right while the Moon waxes, from the left
+    // while it wanes; a crescent lights its edge only, a gibbous Moon its middle too.
+    void phaseIsDrawnLitOnItsSide_data()
+    {
+        QTest::addColumn<double>("elongation");
+        QTest::addColumn<bool>("leftLit");
+        QTest::addColumn<bool>("middleLit");
+        QTest::addColumn<bool>("rightLit");
+        QTest::newRow("new") << 0.0 << false << false << false;
+        QTest::newRow("waxing crescent") << 45.0 << false << false << true;
+        QTest::newRow("waxing gibbous") << 135.0 << false << true << true;
+        QTest::newRow("full") << 180.0 << true << true << true;
+        QTest::newRow("waning gibbous") << 225.0 << true << true << false;
+        QTest::newRow("waning crescent") << 315.0 << true << false << false;
+    }
+
+    void phaseIsDrawnLitOnItsSide()
+    {
+        QFETCH(double, elongation);
+        QFETCH(bool, leftLit);
+        QFETCH(bool, middleLit);
+        QFETCH(bool, rightLit);
+        QImage image(101, 101, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        Paint_Moon_Phase(painter, QRectF(0, 0, 101, 101), elongation);
+        painter.end();
+        const auto lit = [&](int x) { return qGray(image.pixel(x, 50)) > 160; };
+        QCOMPARE(lit(8), leftLit);
+        QCOMPARE(lit(50), middleLit);
+        QCOMPARE(lit(92), rightLit);
     }
 
     // Print Month makes one landscape page; a printer dialog cancelled prints nothing.
