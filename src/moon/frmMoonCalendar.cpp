@@ -6,6 +6,7 @@
 #include "moon/ephemeris.h"
 #include "shell/clock.h"
 #include "shell/prompts.h"
+#include "shell/widgets/screen_fit.h"
 #include "text/month_names.h"
 #include "ui_frmMoonCalendar.h"
 
@@ -26,6 +27,7 @@ QString Title_Of(int year, int month)
 frmMoonCalendar::frmMoonCalendar(QWidget* parent) : SubProgramWindow(parent), ui(new Ui::frmMoonCalendar)
 {
     ui->setupUi(this);
+    Scroll_Body(centralWidget());
     connect(ui->cmdPrevMonth, &QPushButton::clicked, this, &frmMoonCalendar::cmdPrevMonth_Click);
     connect(ui->cmdNextMonth, &QPushButton::clicked, this, &frmMoonCalendar::cmdNextMonth_Click);
     connect(ui->cmdToday, &QPushButton::clicked, this, &frmMoonCalendar::cmdToday_Click);

@@ -18,6 +18,7 @@
 #include <QCompleter>
 #include <QPainter>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -82,6 +83,7 @@ private slots:
         frmMDI launcher;
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QTRY_VERIFY(!child<QLabel>(&launcher, QStringLiteral("lblMoonToday"))->text().isEmpty());  // after the first frame
         snap(&launcher, QStringLiteral("launcher"));
         frmAbout about(&launcher);
         about.show();
