@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qsizetype Opening_Length = 200;
+constexpr qsizetype Opening_Length = 140;
 
 QString Name(std::string_view text)
 {

@@ -11,7 +11,7 @@ struct SignStone {
     QString sign;       // "Scorpio"
     QString stone;      // "Coral"
     int picture = 0;    // position in ImgMoonSignStone
-    QString opening;    // the first sentences of the reading's text, about 200 characters
+    QString opening;    // the first sentences of the reading's text, about 140 characters
 };
 
 SignStone Sign_Stone(int sign);

@@ -35,7 +35,7 @@ QString Cell_Line(const DayEvent& event)
     case MoonEventKind::NewMoon: return QStringLiteral("\u25cf New %1").arg(time);
     case MoonEventKind::FirstQuarter: return QStringLiteral("\u25d0 1st Q %1").arg(time);
     case MoonEventKind::FullMoon: return QStringLiteral("\u25cb Full %1").arg(time);
-    case MoonEventKind::LastQuarter: return QStringLiteral("\u25d1 Last Q %1").arg(time);
+    case MoonEventKind::LastQuarter: return QStringLiteral("\u25d1 Last %1").arg(time);
     }
     return {};
 }
@@ -55,7 +55,7 @@ QSize MoonMonthGrid::sizeHint() const
 
 QSize MoonMonthGrid::minimumSizeHint() const
 {
-    return {Columns * 84, Rows * 56 + 22};
+    return {Columns * 84, Rows * 50 + 22};
 }
 
 void MoonMonthGrid::showMonth(std::vector<MoonDay> monthDays, QDate shownToday)
@@ -129,22 +129,27 @@ void MoonMonthGrid::paintGrid(QPainter& painter, const QRectF& area) const
         }
         const QColor ink = colours.color(isChosen ? QPalette::HighlightedText : QPalette::Text);
         const QRectF inside = box.adjusted(5, 3, -4, -3);
-        const double disc = std::min(line * 1.6, inside.height() / 2);
+        const double disc = std::min(line, inside.height() / 2);
         Paint_Moon_Phase(painter, QRectF(inside.right() - disc, inside.top(), disc, disc), day.elongation);
 
         painter.setPen(ink);
         painter.setFont(bold);
-        painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), line), Qt::AlignLeft, QString::number(day.date.day()));
+        const QString number = QString::number(day.date.day());
+        painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), line), Qt::AlignLeft, number);
         painter.setFont(plain);
+        const double signLeft = QFontMetricsF(bold).horizontalAdvance(number + QLatin1Char(' '));
+        const double signRoom = inside.width() - signLeft - disc - 2;
+        const QString sign = Name(Zodiac_Sign_Name(day.startSign));
+        painter.drawText(QRectF(inside.left() + signLeft, inside.top(), signRoom, line), Qt::AlignLeft | Qt::TextSingleLine,
+                         metrics.horizontalAdvance(sign) <= signRoom ? sign : Abbreviation(day.startSign));
         double y = inside.top() + line;
         const auto write = [&](const QString& text) {
             if (y + line > inside.bottom() + 1)
                 return;
-            painter.drawText(QRectF(inside.left(), y, inside.width() - (y < inside.top() + disc ? disc : 0), line),
-                             Qt::AlignLeft | Qt::TextSingleLine, metrics.elidedText(text, Qt::ElideRight, inside.width()));
+            painter.drawText(QRectF(inside.left(), y, inside.width(), line), Qt::AlignLeft | Qt::TextSingleLine,
+                             metrics.elidedText(text, Qt::ElideRight, inside.width()));
             y += line;
         };
-        write(Name(Zodiac_Sign_Name(day.startSign)));
         for (const DayEvent& event : day.events)
             write(Cell_Line(event));
     }
