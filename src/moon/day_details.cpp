@@ -11,18 +11,23 @@
 namespace {
 
 constexpr qsizetype Opening_Length = 140;
+constexpr qsizetype Shortest_Opening = 60;
 
 QString Name(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The whole sentences within the opening's length (the first sentence at least).
+// The whole sentences within the opening's length, and more than a short first one.
 QString Opening_Of(const QString& text)
 {
     qsizetype end = text.indexOf(QLatin1String(". "));
-    for (qsizetype next = end; next >= 0 && next < Opening_Length; next = text.indexOf(QLatin1String(". "), next + 1))
+    while (end >= 0) {
+        const qsizetype next = text.indexOf(QLatin1String(". "), end + 1);
+        if (next < 0 || (next >= Opening_Length && end >= Shortest_Opening))
+            break;
         end = next;
+    }
     return end < 0 ? text : text.left(end + 1);
 }
 
