@@ -40,12 +40,12 @@ QString Offset_Text(int seconds)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString Offset_Of(const QTimeZone::OffsetData& data)
+QString Offset_Of(int offsetSeconds, const QString& abbreviation)
 {
-    const QString offset = Offset_Text(data.offsetFromUtc);
-    return data.abbreviation.isEmpty() || data.abbreviation.startsWith(QLatin1String("UTC"))
+    const QString offset = Offset_Text(offsetSeconds);
+    return abbreviation.isEmpty() || abbreviation.startsWith(QLatin1String("UTC"))
                ? offset
-               : QStringLiteral("%1 (%2)").arg(data.abbreviation, offset);
+               : QStringLiteral("%1 (%2)").arg(abbreviation, offset);
 }
 
 }  // namespace
@@ -80,12 +80,14 @@ QString Zone_Text(const QTimeZone& zone, const QString& zoneName, int year, int 
 {
     const QDateTime start(QDate(year, month, 1), QTime(0, 0), zone);
     const QDateTime end = start.addMonths(1);
-    QString text = QStringLiteral("Times in %1: %2").arg(zoneName, Offset_Of(zone.offsetData(start)));
+    // The zone's own offset and name at the month's start: a zone without transitions (UTC)
+    // gives no offset data.
+    QString text = QStringLiteral("Times in %1: %2").arg(zoneName, Offset_Of(zone.offsetFromUtc(start), zone.abbreviation(start)));
     for (const QTimeZone::OffsetData& change : zone.transitions(start, end)) {
         const QDateTime local = change.atUtc.toTimeZone(zone);
         text += QStringLiteral(", from %1 %2 %3 %4")
                     .arg(QString::number(local.date().day()), QLocale::c().monthName(local.date().month()),
-                         Clock_Text(local.time()), Offset_Of(change));
+                         Clock_Text(local.time()), Offset_Of(change.offsetFromUtc, change.abbreviation));
     }
     return text + QLatin1Char('.');
 }
