@@ -41,6 +41,12 @@ PLACE_FINDER = {
     "BM_AtlasLongestUiSlice/iterations:5/manual_time": ("longest stretch of atlas work on the window's thread", 8),
 }
 
+MOON = {
+    "BM_MoonMonth": ("a month of the Moon calendar computed (its signs, phases and days)", 2),
+    "BM_OpenMoonCalendar/manual_time": ("open the Moon calendar from the launcher", FRAME_MS),
+    "BM_TurnMoonMonth/manual_time": ("turn the Moon calendar's month (Page Down, Page Up)", FRAME_MS),
+}
+
 
 def google_benchmark(program, *arguments):
     output = subprocess.run([program, "--benchmark_format=json", "--benchmark_repetitions=5",
@@ -112,6 +118,10 @@ def main():
     timed_row("save a reading as PDF (made and written to the disk)", pdf["BM_SaveReadingPdf/manual_time"], PDF_MS)
     mib = pdf["BM_SaveReadingPdf/manual_time:bytes"] / 2**20
     row("size of that PDF", f"{mib:.2f} MiB", f"under {PDF_MIB} MiB", f"{mib / PDF_MIB:.2f}", mib < PDF_MIB)
+
+    moon = google_benchmark(os.path.join(build, "bench", "bench_moon"))
+    for name, (what, goal_ms) in MOON.items():
+        timed_row(what, moon[name], goal_ms)
 
 
 if __name__ == "__main__":

@@ -1,11 +1,14 @@
 #include "shell/frmMDI.h"
 
+#include "moon/moon_today.h"
+#include "shell/clock.h"
 #include "shell/page_links.h"
 #include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
 #include "shell/vendor_links.h"
 #include "shell/version.h"
 #include "shell/widgets/link_label.h"
+#include "shell/widgets/moon_phase_box.h"
 #include "shell/widgets/picture_box.h"
 #include "ui_frmMDI.h"
 
@@ -15,6 +18,10 @@
 #include <QRadialGradient>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 // Which sub-program each button opens; the link captions 3, 4 and 5 open those of buttons 0, 1 and 2.
@@ -63,6 +70,14 @@ void paintNightSky(QWidget* panel)
     painter.drawImage(QRect(QPoint(0, 0), small * Shrink), sky);
 }
 
+// The Moon today is looked at again at its next change, and at least every hour, should the
+// computer have slept or its clock been set.
+constexpr qint64 Longest_Moon_Wait_Ms = 3'600'000;
+// The Moon today (some 7 M instructions with its first text laid out and the Swiss Ephemeris
+// opened) comes a tenth of a second after the launcher's first frame, not in the same turn of
+// the event loop: the frame reaches the screen first.
+constexpr int Moon_After_First_Frame_Ms = 100;
+
 // Shows a sub-program's first window after every sub-program window was closed.
 void openSubProgram(SubWindow program)
 {
@@ -92,6 +107,9 @@ frmMDI::frmMDI(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMDI)
     connect(ui->cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
     connect(ui->cmdMDIDonate, &QPushButton::clicked, this, &frmMDI::cmdMDIDonate_Click);
+    connect(ui->mnuMoonCalendar, &QAction::triggered, this, &frmMDI::mnuMoonCalendar_Click);
+    connect(ui->picMoonToday, &MoonPhaseBox::clicked, this, &frmMDI::mnuMoonCalendar_Click);
+    connect(ui->lblMoonToday, &LinkLabel::clicked, this, &frmMDI::mnuMoonCalendar_Click);
     connect(ui->Picture6, &LinkFrame::clicked, this, [] { Open_Page(QStringLiteral("home-page")); });
     Connect_Vendor_Links(this);
     MDIForm_Load();
@@ -119,6 +137,8 @@ void frmMDI::MDIForm_Load()
         caption(index)->setAccessibleName(QStringLiteral("Open ") + caption(index)->text());
         caption(index)->setAccessibleDescription(QStringLiteral("Opens %1").arg(caption(index)->text()));
     }
+    ui->lblMoonToday->setFocusPolicy(Qt::StrongFocus);
+    ui->lblMoonToday->setCursor(Qt::PointingHandCursor);
     Welcome_Panel::attach(ui->picMain);
     Keep_On_Screen(this);
 }
@@ -147,7 +167,7 @@ void frmMDI::followWelcomePanel()
         setFixedSize(sizeHint());
     }
     Place_Frame(this, Screen_Area(this), FramePlace::BottomCentre);
-    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report})
+    for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry, SubWindow::Display, SubWindow::Report, SubWindow::MoonCalendar})
         if (QWidget* window = Sub_Programs::instance(kind); window && window->isVisible())
             Sub_Programs::placeAtTopCentre(window);
 }
@@ -200,8 +220,15 @@ void frmMDI::picMain_MouseMove()
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->picMain && event->type() == QEvent::Paint)
+    if (watched == ui->picMain && event->type() == QEvent::Paint) {
         paintNightSky(ui->picMain);
+        if (!moonTimer) {
+            moonTimer = new QTimer(this);
+            moonTimer->setSingleShot(true);
+            connect(moonTimer, &QTimer::timeout, this, &frmMDI::showMoonToday);
+            moonTimer->start(Moon_After_First_Frame_Ms);
+        }
+    }
     if (watched == ui->picMain && event->type() == QEvent::MouseMove)
         picMain_MouseMove();
     if (watched == ui->picMain && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent))
@@ -225,6 +252,24 @@ void frmMDI::cmdMDIDonate_Click()
         donate->show();
         donate->raise();
     }
+}
+
+// The Moon's sign, phase and stone now, in the computer's zone, until its next change.
+void frmMDI::showMoonToday()
+{
+    const QDateTime now = Clock::now();
+    const MoonToday today = Moon_Today(now, QTimeZone::systemTimeZone());
+    ui->lblMoonToday->setText(today.text);
+    ui->picMoonToday->setElongation(today.elongation);
+    ui->fraMoonToday->setVisible(!today.text.isEmpty());
+    moonTimer->start(static_cast<int>(std::clamp(now.msecsTo(today.nextChange), qint64{1000}, Longest_Moon_Wait_Ms)));
+}
+
+void frmMDI::mnuMoonCalendar_Click()
+{
+    Sub_Programs::closeAll();
+    Welcome_Panel::setVisible(false);
+    openSubProgram(SubWindow::MoonCalendar);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 namespace Ui { class frmMDI; }
 class CaptionLabel;
 class QScrollArea;
+class QTimer;
 
 // The launcher: banner, the three sub-program buttons, the welcome panel and the bottom strip.
 // It keeps at most one sub-program open, and closing it ends the program.
@@ -29,16 +30,19 @@ private slots:
     void cmdMdiExit_Click();
     void mnuExit_Click();
     void cmdMDIDonate_Click();
+    void mnuMoonCalendar_Click();
 
 private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void followWelcomePanel();
     void tightenStrips(bool tight);
+    void showMoonToday();
 
     Ui::frmMDI* ui;
     QScrollArea* welcomeScroll = nullptr;
     bool docked = false;
+    QTimer* moonTimer = nullptr;  // made after the first frame, to update the Moon today
     QRect undockedGeometry;
     QList<QMargins> stripMargins;  // the strips' margins as designed
 };

@@ -4,7 +4,7 @@
 
 // The windows that the launcher manages; each exists at most once. The donation window is no
 // sub-program: it stays open beside whichever sub-program is open.
-enum class SubWindow { Divination, Healing, Display, Entry, Report, Donation };
+enum class SubWindow { Divination, Healing, Display, Entry, Report, Donation, MoonCalendar };
 
 namespace Sub_Programs {
 
@@ -26,7 +26,7 @@ QWidget* obtain(SubWindow kind);
 void manage(SubWindow kind, QWidget* window);
 
 // Closes the open sub-program windows in the launcher's order: divination, healing,
-// display, entry, report, and the display once more.
+// display, entry, report, the display once more, and the Moon calendar.
 void closeAll();
 
 // Places a window's frame, title bar included, centred across the screen's available area with

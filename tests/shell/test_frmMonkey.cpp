@@ -49,6 +49,7 @@ int programOf(SubWindow kind)
     switch (kind) {
     case SubWindow::Divination: return 0;
     case SubWindow::Healing: return 1;
+    case SubWindow::MoonCalendar: return 3;
     default: return 2;
     }
 }
@@ -221,9 +222,9 @@ private:
     void checkPromises(const QString& where)
     {
         int openPrograms = 0;
-        bool seen[3] = {};
+        bool seen[4] = {};
         for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Entry,
-                               SubWindow::Display, SubWindow::Report}) {
+                               SubWindow::Display, SubWindow::Report, SubWindow::MoonCalendar}) {
             QWidget* window = Sub_Programs::instance(kind);
             if (window && window->isVisible() && !seen[programOf(kind)]) {
                 seen[programOf(kind)] = true;

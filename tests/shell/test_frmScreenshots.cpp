@@ -1,5 +1,6 @@
 #include "gemmarium.h"
 #include "gemology/frmGemologyDisplay.h"
+#include "moon/frmMoonCalendar.h"
 #include "report/frmGemologySave.h"
 #include "shell/frmAbout.h"
 #include "birthplace/place_atlas.h"
@@ -17,6 +18,7 @@
 #include <QCompleter>
 #include <QPainter>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -81,6 +83,7 @@ private slots:
         frmMDI launcher;
         launcher.show();
         QVERIFY(QTest::qWaitForWindowExposed(&launcher));
+        QTRY_VERIFY(!child<QLabel>(&launcher, QStringLiteral("lblMoonToday"))->text().isEmpty());  // after the first frame
         snap(&launcher, QStringLiteral("launcher"));
         frmAbout about(&launcher);
         about.show();
@@ -137,6 +140,13 @@ private slots:
         Random_Source::setForTesting({});
 
         snapTogether({divination, &launcher}, QStringLiteral("launcher-with-sub-program"));
+
+        launcher.findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+        auto* calendar = qobject_cast<frmMoonCalendar*>(Sub_Programs::instance(SubWindow::MoonCalendar));
+        calendar->showMonth(2024, 3);
+        snap(calendar, QStringLiteral("moon-calendar-2024-03"));
+        calendar->showMonth(1901, 1);
+        snap(calendar, QStringLiteral("moon-calendar-1901-01"));
         Sub_Programs::closeAll();
     }
 

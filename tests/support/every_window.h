@@ -72,6 +72,8 @@ inline void Visit_Every_Window(const ViewVisitor& visit)
     QWidget* display = Sub_Programs::instance(SubWindow::Display);
     open(display, QStringLiteral("gemology display"), true);
     open(qobject_cast<frmGemologyDisplay*>(display)->makeReport(), QStringLiteral("gemology report"), true);
+    launcher.findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+    open(Sub_Programs::instance(SubWindow::MoonCalendar), QStringLiteral("moon calendar"), true);
     press(&launcher, "cmdMDIDonate");
     open(Sub_Programs::instance(SubWindow::Donation), QStringLiteral("donation"), false);
     frmAbout about(&launcher);

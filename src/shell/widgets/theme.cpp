@@ -356,6 +356,7 @@ const ThemeLook* launcherLook(const QWidget* w)
         {"lblCaption_3", keep(text(QColor(0xff, 0xff, 0x00), 15, 1))},
         {"lblCaption_4", keep(text(QColor(0xff, 0x00, 0xff), 15, 1))},
         {"lblCaption_5", keep(text(QColor(0x00, 0xff, 0x00), 15, 1))},
+        {"lblMoonToday", keep(link(Colour::Cream, 10))},
     };
     return pick(Rows, w);
 }
@@ -414,6 +415,16 @@ const ThemeLook* divinationLook(const QWidget* w)
         {"fraCrystal", Crystal},
         {"fraReading", keep(panel(box(QColor(255, 255, 255, 10), QColor(199, 154, 42, 110), 16)))},
         {"cmdRefresh", keep(button(Gold_Button, downward(QColor(0xdc, 0xb0, 0x40), QColor(0x9c, 0x74, 0x18)), QColor(0x8a, 0x65, 0x11), Colour::Gold, 8, QMargins(30, 7, 30, 7), 11))},
+    };
+    return pick(Rows, w);
+}
+
+// --- the Moon calendar: the desktop's own light colours, under the program's menu bar ----------
+
+const ThemeLook* moonCalendarLook(const QWidget* w)
+{
+    static const Row Rows[] = {
+        {isMenu, keep(menus(Blue_Menus))},
     };
     return pick(Rows, w);
 }
@@ -612,6 +623,7 @@ const ThemeLook* lookFor(const QWidget* w)
         {"frmGemologyDisplay", displayLook},
         {"frmGemologySave", reportLook},
         {"frmCrystalHealingMain", healingLook},
+        {"frmMoonCalendar", moonCalendarLook},
         {"QMessageBox", messageLook},
     };
     const QString window = windowOf(w);
