@@ -5,6 +5,7 @@
 #include "gemology/frmGemologyDisplay.h"
 #include "gemology/frmGemologyMain.h"
 #include "healing/frmCrystalHealingMain.h"
+#include "people/frmPeople.h"
 #include "shell/widgets/program_style.h"
 #include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
@@ -22,6 +23,7 @@ void Register_Windows()
     Sub_Programs::setFactory(SubWindow::Entry, [] { return new frmGemologyMain; });
     Sub_Programs::setFactory(SubWindow::Display, [] { return new frmGemologyDisplay; });
     Sub_Programs::setFactory(SubWindow::Donation, [] { return new frmDonate; });
+    Sub_Programs::setFactory(SubWindow::People, [] { return new frmPeople; });
 }
 
 void Set_Program_Identity()

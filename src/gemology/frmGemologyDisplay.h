@@ -1,5 +1,6 @@
 #pragma once
 #include "gemology/gemology_reading.h"
+#include "people/person.h"
 #include "report/report_runs.h"
 
 #include "shell/sub_program_window.h"
@@ -24,7 +25,8 @@ public:
 
     // Shows a reading on the first tab, scrolled to the top; a field the reading did not write
     // keeps what the window showed before.
-    void showReading(const GemologyReading& written);
+    // The person read for, when given, is the one "Save Person" keeps in the book.
+    void showReading(const GemologyReading& written, std::optional<Person> person = std::nullopt);
 
     // The eight texts the report repeats and the notes shown beside them, as the window shows
     // them now.
@@ -40,6 +42,7 @@ private slots:
     void cmdBqck_Click();
     void mnuBack_Click();
     void mnuExit_Click();
+    void mnuSavePerson_Click();
 
 private:
     void Form_Load();
@@ -56,4 +59,5 @@ private:
     QScrollArea* body;
     // The reading shown: the placeholders, then every field a reading wrote, the latest of each.
     GemologyReading reading;
+    std::optional<Person> readFor;  // the person of the reading shown
 };
