@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimeZone>
+#include <QUrl>
 #include <QVariant>
 
 #include <atomic>
@@ -198,13 +199,24 @@ void PeopleBook::close()
     open_ = false;
 }
 
-BookFault PeopleBook::openConnection(bool readOnly)
+BookFault PeopleBook::openConnection(bool readOnly, bool unchanging)
 {
     close();
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    database.setDatabaseName(path_);
-    database.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000;QSQLITE_OPEN_READONLY")
-                                        : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
+    if (unchanging) {
+        // A write-protected folder leaves no room for the log's shared index: the file is read
+        // as it is, as no one may change it there.
+        QUrl address = QUrl::fromLocalFile(path_);
+        address.setQuery(QStringLiteral("immutable=1"));
+        database.setDatabaseName(address.toString());
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+    } else {
+        database.setDatabaseName(path_);
+    }
+    if (readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    database.setConnectOptions(options);
     if (!database.open())
         return Fault_Of(database.lastError());
     return BookFault::none;
@@ -224,15 +236,22 @@ BookFault PeopleBook::open()
     const bool readOnly = !Writable(path_);
     if (readOnly && !exists)
         return BookFault::readOnly;
-    if (BookFault fault = openConnection(readOnly); fault != BookFault::none) {
-        close();
-        return fault;
+    BookFault fault = BookFault::none;
+    for (const bool unchanging : {false, true}) {
+        if (unchanging && !readOnly)
+            break;
+        writeFault_ = readOnly ? BookFault::readOnly : BookFault::none;
+        people_.clear();
+        fault = openConnection(readOnly, unchanging);
+        if (fault == BookFault::none)
+            fault = prepareSchema();
+        if (fault == BookFault::none || fault == BookFault::newer) {
+            const BookFault read = readPeople();
+            fault = read == BookFault::none ? fault : read;
+        }
+        if (fault == BookFault::none || fault == BookFault::newer)
+            break;
     }
-    if (readOnly)
-        writeFault_ = BookFault::readOnly;
-    BookFault fault = prepareSchema();
-    if (fault == BookFault::none)
-        fault = readPeople();
     if (fault != BookFault::none && fault != BookFault::newer) {
         close();
         return fault;

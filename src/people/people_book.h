@@ -25,6 +25,8 @@ public:
     // readOnly and newer: opened for reading only. damaged: not opened, the file untouched.
     BookFault open();
     bool isOpen() const { return open_; }
+    // Closes the file; open() reads it again.
+    void close();
     // Why no change can be saved (readOnly, newer), or none.
     BookFault writeFault() const { return writeFault_; }
 
@@ -58,11 +60,10 @@ public:
     static QString defaultPath();
 
 private:
-    BookFault openConnection(bool readOnly);
+    BookFault openConnection(bool readOnly, bool unchanging);
     BookFault prepareSchema();
     BookFault readPeople();
     BookFault write(const std::function<bool()>& change);
-    void close();
     qint64 insert(const Person& person, bool withId);
     bool update(const Person& person);
     void index();
