@@ -150,7 +150,7 @@ QString Formula_Safe_Cell(const QString& text)
 
 QString Formula_Cell_Read(const QString& cell)
 {
-    if (cell.startsWith(u'\'') && Starts_Formula(QStringView(cell).mid(1)))
+    if (cell.startsWith(u'\'') && Formula_Safe_Cell(cell.mid(1)) == cell)
         return cell.mid(1);
     return cell;
 }

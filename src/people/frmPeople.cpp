@@ -29,7 +29,7 @@ constexpr std::size_t Progress_Shown_From = 1000;
 
 QString People_Count(qsizetype count)
 {
-    return QStringLiteral("%1 %2").arg(QLocale::c().toString(count), count == 1 ? QStringLiteral("person")
+    return QStringLiteral("%1 %2").arg(QLocale(QLocale::English).toString(count), count == 1 ? QStringLiteral("person")
                                                                                  : QStringLiteral("people"));
 }
 
@@ -130,7 +130,7 @@ void frmPeople::showCount()
     const qsizetype all = book ? static_cast<qsizetype>(book->people().size()) : 0;
     const int shown = table->rowCount();
     ui->lblPeopleCount->setText(shown == all ? People_Count(all)
-                                             : QStringLiteral("%1 of %2").arg(QLocale::c().toString(shown),
+                                             : QStringLiteral("%1 of %2").arg(QLocale(QLocale::English).toString(shown),
                                                                               People_Count(all)));
 }
 

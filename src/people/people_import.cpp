@@ -12,7 +12,7 @@ constexpr int Refusals_Listed = 20;
 
 QString Count(qsizetype count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(QLocale::c().toString(count), QString::fromLatin1(count == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(QLocale(QLocale::English).toString(count), QString::fromLatin1(count == 1 ? one : many));
 }
 
 QString File_Problem(const CsvReading& reading)
@@ -20,7 +20,7 @@ QString File_Problem(const CsvReading& reading)
     switch (reading.problem) {
     case CsvProblem::none: break;
     case CsvProblem::notUtf8:
-        return QStringLiteral("The file is not UTF-8 text, so no one was imported. Save it as CSV in UTF-8 and try again.");
+        return QStringLiteral("The file is not UTF-8 text: save it as CSV in UTF-8 and import it again. No one was imported.");
     case CsvProblem::notCsv:
         return QStringLiteral("The file is not CSV: its quotes do not pair up on line %1. No one was imported.")
             .arg(reading.line);
@@ -28,7 +28,7 @@ QString File_Problem(const CsvReading& reading)
         return QStringLiteral("The file holds no people (it is empty or has a header only). No one was imported.");
     case CsvProblem::tooManyRows:
         return QStringLiteral("The file has more than %1 rows; one import takes at most that many. No one was imported.")
-            .arg(QLocale::c().toString(Import_Max_Rows));
+            .arg(QLocale(QLocale::English).toString(Import_Max_Rows));
     }
     return {};
 }
