@@ -49,7 +49,8 @@ bool typesCharacters(const QKeyEvent& key)
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
-    return !key.text().isEmpty() && key.text().front().isPrint();
+    const QList<uint> typed = key.text().toUcs4();  // an emoji is one character of two code units
+    return !typed.isEmpty() && QChar::isPrint(typed.front());
 }
 
 bool isAsciiDigit(QChar character)

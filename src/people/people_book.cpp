@@ -1,5 +1,6 @@
 #include "people/people_book.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,13 +77,19 @@ QDateTime Moment(const QVariant& milliseconds)
     return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
+// A text as a column that takes no NULL: an empty text, never a null one.
+QVariant Text(const QString& text)
+{
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
 void Bind_Person(QSqlQuery& query, const Person& person)
 {
     const BirthData& birth = person.birth;
     const QVariant none;
     const QVariantList values{
-        Person_Key(birth), birth.name, birth.year, birth.month, birth.day, birth.hour, birth.minute,
-        birth.second, static_cast<int>(birth.timeAccuracy), birth.city, birth.state, birth.country,
+        Person_Key(birth), Text(birth.name), birth.year, birth.month, birth.day, birth.hour, birth.minute,
+        birth.second, static_cast<int>(birth.timeAccuracy), Text(birth.city), Text(birth.state), Text(birth.country),
         birth.latitudeDegrees, birth.latitudeMinutes, birth.south, birth.longitudeDegrees,
         birth.longitudeMinutes, birth.east, birth.zoneIndex, birth.daylightSaving,
         person.place ? QVariant(person.place->latitude) : none,
@@ -91,7 +98,7 @@ void Bind_Person(QSqlQuery& query, const Person& person)
         birth.atlasZone ? QVariant(birth.atlasZone->offsetMinutes) : none,
         birth.atlasZone && birth.atlasZone->row ? QVariant(birth.atlasZone->row->position) : none,
         birth.atlasZone && birth.atlasZone->row ? QVariant(birth.atlasZone->row->daylightSaving) : none,
-        birth.atlasZone ? QVariant(birth.atlasZone->name) : none, person.note, Milliseconds(person.added),
+        birth.atlasZone ? Text(birth.atlasZone->name) : none, Text(person.note), Milliseconds(person.added),
         Milliseconds(person.changed)};
     for (const QVariant& value : values)
         query.addBindValue(value);
@@ -189,6 +196,10 @@ PeopleBook::~PeopleBook()
 
 void PeopleBook::close()
 {
+    open_ = false;
+    if (!connected_)
+        return;
+    connected_ = false;
     {
         QSqlDatabase database = QSqlDatabase::database(connection_, false);
         if (database.isOpen())
@@ -196,13 +207,13 @@ void PeopleBook::close()
     }
     if (QSqlDatabase::contains(connection_))
         QSqlDatabase::removeDatabase(connection_);
-    open_ = false;
 }
 
 BookFault PeopleBook::openConnection(bool readOnly, bool unchanging)
 {
     close();
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    connected_ = true;
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
     if (unchanging) {
         // A write-protected folder leaves no room for the log's shared index: the file is read
@@ -560,5 +571,10 @@ QString PeopleBook::defaultPath()
 PeopleBook& PeopleBook::shared()
 {
     static PeopleBook book(defaultPath());
+    static const bool closedAtExit = [] {
+        qAddPostRoutine([] { shared().close(); });  // while the database driver is still there
+        return true;
+    }();
+    Q_UNUSED(closedAtExit);
     return book;
 }

@@ -71,6 +71,7 @@ private:
     QString path_;
     QString connection_;
     bool open_ = false;
+    bool connected_ = false;  // the connection is made (and must be removed)
     BookFault writeFault_ = BookFault::none;
     BookFault lastFault_ = BookFault::none;
     std::vector<Person> people_;
