@@ -41,9 +41,17 @@ frmPeople::frmPeople(QWidget* parent)
     ui->setupUi(this);
     setWindowFlag(Qt::Window);
     ui->lstPeople->setModel(table);
-    ui->lstPeople->header()->setSortIndicatorShown(false);
-    ui->lstPeople->header()->setSectionResizeMode(PeopleTable::NameColumn, QHeaderView::Stretch);
-    ui->lstPeople->header()->setStretchLastSection(false);
+    // Rows of one height, no row headers: the list costs the same whatever the book holds.
+    QHeaderView* rows = ui->lstPeople->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(ui->lstPeople->fontMetrics().height() + 8);
+    QHeaderView* columns = ui->lstPeople->horizontalHeader();
+    columns->setSortIndicatorShown(false);
+    columns->setSectionResizeMode(PeopleTable::NameColumn, QHeaderView::Stretch);
+    columns->resizeSection(PeopleTable::BornColumn, 190);
+    columns->resizeSection(PeopleTable::CityColumn, 190);
+    columns->setHighlightSections(false);
     ui->lstPeople->installEventFilter(this);
     ui->fraImport->hide();
 

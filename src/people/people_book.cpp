@@ -5,12 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTimeZone>
 #include <QUrl>
 #include <QVariant>
+
+#include <sqlite3.h>
 
 #include <atomic>
 
@@ -49,13 +53,9 @@ constexpr int Person_Column_Count = 31;
 enum SqliteCode { Perm = 3, Busy = 5, Locked = 6, ReadOnly = 8, IoErr = 10, Corrupt = 11, Full = 13,
                   CantOpen = 14, NotADb = 26 };
 
-BookFault Fault_Of(const QSqlError& error)
+BookFault Fault_Of_Code(int code)
 {
-    bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
-    if (!number)
-        return BookFault::unreadable;
-    switch (code) {
+    switch (code & 0xff) {
     case Busy:
     case Locked: return BookFault::busy;
     case Full: return BookFault::full;
@@ -67,14 +67,16 @@ BookFault Fault_Of(const QSqlError& error)
     }
 }
 
+BookFault Fault_Of(const QSqlError& error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    return number ? Fault_Of_Code(code) : BookFault::unreadable;
+}
+
 qint64 Milliseconds(const QDateTime& moment)
 {
     return moment.toMSecsSinceEpoch();
-}
-
-QDateTime Moment(const QVariant& milliseconds)
-{
-    return QDateTime::fromMSecsSinceEpoch(milliseconds.toLongLong(), Qt::UTC);
 }
 
 // A text as a column that takes no NULL: an empty text, never a null one.
@@ -104,59 +106,100 @@ void Bind_Person(QSqlQuery& query, const Person& person)
         query.addBindValue(value);
 }
 
-std::int16_t Short(const QVariant& value)
-{
-    return static_cast<std::int16_t>(value.toInt());
-}
+// One copy of each text many people share (a city, a country, a zone's name), as read.
+class SharedTexts {
+public:
+    QString operator()(const QString& text)
+    {
+        const auto found = texts.constFind(text);
+        if (found != texts.cend())
+            return *found;
+        texts.insert(text);
+        return text;
+    }
 
-Person Read_Person(const QSqlQuery& row)
+private:
+    QSet<QString> texts;
+};
+
+// The columns of one row of the person table, read straight from SQLite's statement: the book
+// is read whole when it opens, and the driver's per-value conversions would take most of the time.
+class ColumnReader {
+public:
+    explicit ColumnReader(sqlite3_stmt* row) : row(row) {}
+
+    bool isNull() const { return sqlite3_column_type(row, column) == SQLITE_NULL; }
+    qint64 number() { return sqlite3_column_int64(row, column++); }
+    std::int16_t shortNumber() { return static_cast<std::int16_t>(number()); }
+    bool flag() { return number() != 0; }
+    double real() { return sqlite3_column_double(row, column++); }
+    QString text()
+    {
+        const auto* characters = static_cast<const QChar*>(sqlite3_column_text16(row, column));
+        const int bytes = sqlite3_column_bytes16(row, column++);
+        return characters ? QString(characters, bytes / 2) : QString();
+    }
+    void skip() { ++column; }
+
+private:
+    sqlite3_stmt* row;
+    int column = 0;
+};
+
+Person Read_Person(ColumnReader& next, SharedTexts& shared)
 {
     Person person;
-    int column = 0;
-    const auto next = [&] { return row.value(column++); };
-    person.id = next().toLongLong();
-    ++column;  // the key, made from the fields
+    person.id = next.number();
+    next.skip();  // the key, made from the fields
     BirthData& birth = person.birth;
-    birth.name = next().toString();
-    birth.year = Short(next());
-    birth.month = Short(next());
-    birth.day = Short(next());
-    birth.hour = Short(next());
-    birth.minute = Short(next());
-    birth.second = Short(next());
-    birth.timeAccuracy = Time_Accuracy_At(next().toInt());
-    birth.city = next().toString();
-    birth.state = next().toString();
-    birth.country = next().toString();
-    birth.latitudeDegrees = Short(next());
-    birth.latitudeMinutes = Short(next());
-    birth.south = next().toBool();
-    birth.longitudeDegrees = Short(next());
-    birth.longitudeMinutes = Short(next());
-    birth.east = next().toBool();
-    birth.zoneIndex = Short(next());
-    birth.daylightSaving = next().toBool();
-    const QVariant placeLatitude = next();
-    const QVariant placeLongitude = next();
-    const QVariant placeZone = next();
-    if (!placeZone.isNull())
-        person.place = PersonPlace{placeLatitude.toDouble(), placeLongitude.toDouble(), placeZone.toString().toUtf8()};
-    person.zoneByHand = next().toBool();
-    const QVariant offset = next();
-    const QVariant row_ = next();
-    const QVariant rowSaving = next();
-    const QVariant zoneName = next();
-    if (!offset.isNull()) {
+    birth.name = next.text();
+    birth.year = next.shortNumber();
+    birth.month = next.shortNumber();
+    birth.day = next.shortNumber();
+    birth.hour = next.shortNumber();
+    birth.minute = next.shortNumber();
+    birth.second = next.shortNumber();
+    birth.timeAccuracy = Time_Accuracy_At(static_cast<int>(next.number()));
+    birth.city = shared(next.text());
+    birth.state = shared(next.text());
+    birth.country = shared(next.text());
+    birth.latitudeDegrees = next.shortNumber();
+    birth.latitudeMinutes = next.shortNumber();
+    birth.south = next.flag();
+    birth.longitudeDegrees = next.shortNumber();
+    birth.longitudeMinutes = next.shortNumber();
+    birth.east = next.flag();
+    birth.zoneIndex = next.shortNumber();
+    birth.daylightSaving = next.flag();
+    if (next.isNull()) {  // no place from the atlas
+        next.skip();
+        next.skip();
+        next.skip();
+    } else {
+        const double latitude = next.real();
+        const double longitude = next.real();
+        person.place = PersonPlace{latitude, longitude, shared(next.text()).toUtf8()};
+    }
+    person.zoneByHand = next.flag();
+    if (next.isNull()) {  // no zone from the atlas
+        for (int column = 0; column < 4; ++column)
+            next.skip();
+    } else {
         AtlasZone zone;
-        zone.offsetMinutes = offset.toInt();
-        if (!row_.isNull())
-            zone.row = AtlasZone::Row{row_.toInt(), rowSaving.toBool()};
-        zone.name = zoneName.toString();
+        zone.offsetMinutes = static_cast<int>(next.number());
+        if (next.isNull()) {
+            next.skip();
+            next.skip();
+        } else {
+            const int position = static_cast<int>(next.number());
+            zone.row = AtlasZone::Row{position, next.flag()};
+        }
+        zone.name = shared(next.text());
         birth.atlasZone = zone;
     }
-    person.note = next().toString();
-    person.added = Moment(next());
-    person.changed = Moment(next());
+    person.note = next.text();
+    person.added = QDateTime::fromMSecsSinceEpoch(next.number(), Qt::UTC);
+    person.changed = QDateTime::fromMSecsSinceEpoch(next.number(), Qt::UTC);
     return person;
 }
 
@@ -177,6 +220,18 @@ bool Writable(const QString& path)
     if (file.exists())
         return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
     return QFileInfo(file.absolutePath()).isWritable();
+}
+
+// The birth moment as entered, as one number.
+qint64 Moment_Key(const BirthData& birth)
+{
+    return ((((qint64(birth.year) * 13 + birth.month) * 32 + birth.day) * 24 + birth.hour) * 60 + birth.minute) * 60
+           + birth.second;
+}
+
+bool Same_Name(const QString& one, const QString& other)
+{
+    return one.trimmed().compare(other.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 const QStringList Log_Suffixes{QStringLiteral("-wal"), QStringLiteral("-shm")};
@@ -236,7 +291,7 @@ BookFault PeopleBook::openConnection(bool readOnly, bool unchanging)
 BookFault PeopleBook::open()
 {
     people_.clear();
-    byKey_.clear();
+    byMoment_.clear();
     byId_.clear();
     writeFault_ = BookFault::none;
     if (!Looks_Like_Database(path_))
@@ -309,14 +364,23 @@ BookFault PeopleBook::prepareSchema()
 
 BookFault PeopleBook::readPeople()
 {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, %1 FROM person ORDER BY id").arg(Person_Columns)))
-        return Fault_Of(query.lastError());
-    while (query.next())
-        people_.push_back(Read_Person(query));
-    if (query.lastError().isValid())
-        return Fault_Of(query.lastError());
+    const QVariant handle = QSqlDatabase::database(connection_, false).driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return BookFault::unreadable;
+    sqlite3* database = *static_cast<sqlite3* const*>(handle.data());
+    const QByteArray select = QStringLiteral("SELECT id, %1 FROM person ORDER BY id").arg(Person_Columns).toUtf8();
+    sqlite3_stmt* rows = nullptr;
+    int code = sqlite3_prepare_v2(database, select.constData(), -1, &rows, nullptr);
+    if (code != SQLITE_OK)
+        return Fault_Of_Code(code);
+    SharedTexts shared;
+    while ((code = sqlite3_step(rows)) == SQLITE_ROW) {
+        ColumnReader columns(rows);
+        people_.push_back(Read_Person(columns, shared));
+    }
+    sqlite3_finalize(rows);
+    if (code != SQLITE_DONE)
+        return Fault_Of_Code(code);
     people_.shrink_to_fit();
     index();
     return BookFault::none;
@@ -324,14 +388,24 @@ BookFault PeopleBook::readPeople()
 
 void PeopleBook::index()
 {
-    byKey_.clear();
+    byMoment_.clear();
     byId_.clear();
-    byKey_.reserve(static_cast<qsizetype>(people_.size()));
+    byMoment_.reserve(static_cast<qsizetype>(people_.size()));
     byId_.reserve(static_cast<qsizetype>(people_.size()));
-    for (std::size_t at = 0; at < people_.size(); ++at) {
-        byKey_.insert(Person_Key(people_[at].birth), people_[at].id);
-        byId_.insert(people_[at].id, static_cast<qsizetype>(at));
-    }
+    for (std::size_t at = 0; at < people_.size(); ++at)
+        remember(people_[at], static_cast<qsizetype>(at));
+}
+
+void PeopleBook::remember(const Person& person, qsizetype at)
+{
+    byMoment_.insert(Moment_Key(person.birth), person.id);
+    byId_.insert(person.id, at);
+}
+
+void PeopleBook::forget(const Person& person)
+{
+    byMoment_.remove(Moment_Key(person.birth), person.id);
+    byId_.remove(person.id);
 }
 
 BookFault PeopleBook::write(const std::function<bool()>& change)
@@ -368,8 +442,13 @@ const Person* PeopleBook::person(qint64 id) const
 
 const Person* PeopleBook::samePerson(const BirthData& birth) const
 {
-    const auto found = byKey_.constFind(Person_Key(birth));
-    return found == byKey_.cend() ? nullptr : person(*found);
+    for (auto found = byMoment_.constFind(Moment_Key(birth)); found != byMoment_.cend() && found.key() == Moment_Key(birth);
+         ++found) {
+        const Person* same = person(found.value());
+        if (same && Same_Name(same->birth.name, birth.name))
+            return same;
+    }
+    return nullptr;
 }
 
 qint64 PeopleBook::insert(const Person& person, bool withId)
@@ -430,13 +509,12 @@ BookFault PeopleBook::save(Person& person, const QDateTime& now)
         return fault;
     saved.id = id;
     if (existing) {
-        const QString oldKey = Person_Key(existing->birth);
-        people_[static_cast<std::size_t>(byId_.value(id))] = saved;
-        byKey_.remove(oldKey);
-        byKey_.insert(Person_Key(saved.birth), id);
+        const qsizetype at = byId_.value(id);
+        forget(*existing);
+        people_[static_cast<std::size_t>(at)] = saved;
+        remember(saved, at);
     } else {
-        byId_.insert(id, static_cast<qsizetype>(people_.size()));
-        byKey_.insert(Person_Key(saved.birth), id);
+        remember(saved, static_cast<qsizetype>(people_.size()));
         people_.push_back(saved);
     }
     person = saved;

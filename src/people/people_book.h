@@ -67,6 +67,8 @@ private:
     qint64 insert(const Person& person, bool withId);
     bool update(const Person& person);
     void index();
+    void forget(const Person& person);
+    void remember(const Person& person, qsizetype at);
 
     QString path_;
     QString connection_;
@@ -75,6 +77,6 @@ private:
     BookFault writeFault_ = BookFault::none;
     BookFault lastFault_ = BookFault::none;
     std::vector<Person> people_;
-    QHash<QString, qint64> byKey_;
-    QHash<qint64, qsizetype> byId_;
+    QMultiHash<qint64, qint64> byMoment_;  // the ids of the people born at a moment
+    QHash<qint64, qsizetype> byId_;        // where each id stands in people_
 };

@@ -15,15 +15,25 @@ const QString Blank = QStringLiteral(" ");
 PeopleTable::Row PeopleTable::rowFor(const Person& person)
 {
     const BirthData& birth = person.birth;
-    const QDate date(birth.year, birth.month, birth.day);
-    QString born = Date_Text(date);
-    if (birth.timeAccuracy != TimeAccuracy::notKnown)
-        born += Blank + Clock_Text(QTime(birth.hour, birth.minute));
     const qint64 bornKey = ((((qint64(birth.year) * 13 + birth.month) * 32 + birth.day) * 24 + birth.hour) * 60
                             + birth.minute) * 60 + birth.second;
     const QString searched = birth.name + Blank + birth.city + Blank + birth.state + Blank + birth.country + Blank
                              + person.note;
-    return {person.id, birth.name, born, birth.city, bornKey, Fold_Search_Text(searched, Apostrophes::Dropped)};
+    return {person.id, birth.name, birth.city, bornKey, birth.timeAccuracy != TimeAccuracy::notKnown,
+            Fold_Search_Text(searched, Apostrophes::Dropped)};
+}
+
+QString PeopleTable::bornText(const Row& row)
+{
+    qint64 moment = row.bornKey / 60;  // the seconds are not shown
+    const int minute = static_cast<int>(moment % 60);
+    moment /= 60;
+    const int hour = static_cast<int>(moment % 24);
+    moment /= 24;
+    const int day = static_cast<int>(moment % 32);
+    moment /= 32;
+    const QString date = Date_Text(QDate(static_cast<int>(moment / 13), static_cast<int>(moment % 13), day));
+    return row.timeKnown ? date + Blank + Clock_Text(QTime(hour, minute)) : date;
 }
 
 void PeopleTable::setPeople(const std::vector<Person>& people)
@@ -44,7 +54,8 @@ void PeopleTable::updatePerson(const Person& person)
         return;
     }
     Row changed = rowFor(person);
-    const bool sameList = changed.name == found->name && changed.born == found->born && changed.city == found->city
+    const bool sameList = changed.name == found->name && changed.bornKey == found->bornKey
+                          && changed.timeKnown == found->timeKnown && changed.city == found->city
                           && matches(changed) == matches(*found);
     *found = std::move(changed);
     if (!sameList) {
@@ -66,20 +77,24 @@ void PeopleTable::setFindText(const QString& text)
     const QStringList words = Fold_Search_Words(text, Apostrophes::Dropped);
     if (words == findWords_)
         return;
+    // A find text that only narrows the last one (a letter typed) needs only the rows shown.
+    const bool narrows = std::all_of(findWords_.cbegin(), findWords_.cend(), [&](const QString& old) {
+        return std::any_of(words.cbegin(), words.cend(), [&](const QString& word) { return word.contains(old); });
+    });
     findWords_ = words;
-    showRows();
+    if (!narrows) {
+        showRows();
+        return;
+    }
+    beginResetModel();
+    std::erase_if(shown_, [this](int at) { return !matches(rows_[static_cast<std::size_t>(at)]); });
+    endResetModel();
 }
 
 bool PeopleTable::matches(const Row& row) const
 {
-    const std::u16string_view folded(row.folded);
-    for (const QString& word : findWords_) {
-        if (folded.find(std::u16string_view(reinterpret_cast<const char16_t*>(word.utf16()),
-                                            static_cast<std::size_t>(word.size())))
-            == std::u16string_view::npos)
-            return false;
-    }
-    return true;
+    const QStringView folded(row.folded);
+    return std::all_of(findWords_.cbegin(), findWords_.cend(), [&](const QString& word) { return folded.contains(word); });
 }
 
 bool PeopleTable::before(const Row& one, const Row& other) const
@@ -154,7 +169,7 @@ QVariant PeopleTable::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case NameColumn: return row.name;
-    case BornColumn: return row.born;
+    case BornColumn: return bornText(row);
     case CityColumn: return row.city;
     default: return {};
     }

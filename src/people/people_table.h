@@ -37,12 +37,13 @@ private:
     struct Row {
         qint64 id;
         QString name;
-        QString born;
         QString city;
         qint64 bornKey;  // the birth moment as a sortable number
+        bool timeKnown;
         std::u16string folded;
     };
     static Row rowFor(const Person& person);
+    static QString bornText(const Row& row);
     void showRows();
     bool matches(const Row& row) const;
     bool before(const Row& one, const Row& other) const;

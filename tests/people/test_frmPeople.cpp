@@ -20,7 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeView>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -179,7 +179,7 @@ void TestFrmPeople::chooseInBook(frmPeople* window, const QString& name)
 {
     QLineEdit* find = control<QLineEdit>(window, "txtFindPerson");
     find->setText(name);
-    auto* list = control<QTreeView>(window, "lstPeople");
+    auto* list = control<QTableView>(window, "lstPeople");
     QVERIFY(list->model()->rowCount() >= 1);
     QCOMPARE(list->model()->index(0, 0).data().toString(), name);
     QVERIFY(list->selectionModel()->isRowSelected(0, {}));
@@ -265,7 +265,7 @@ void TestFrmPeople::personRestoresTheEntryAndTheReading()
     frmPeople* window = openBook();
     chooseInBook(window, QStringLiteral("O'BRIEN"));
     const int questions = static_cast<int>(prompts.questions.size());
-    QTest::keyClick(control<QTreeView>(window, "lstPeople"), Qt::Key_Return);
+    QTest::keyClick(control<QTableView>(window, "lstPeople"), Qt::Key_Return);
     QCOMPARE(Shown_Reading(), reading);
     QCOMPARE(prompts.questions.size(), questions);
 
@@ -303,7 +303,7 @@ void TestFrmPeople::findNoteDeleteAndUndo()
         people.push_back(Fixture_Person(number));
     QCOMPARE(book().addAll(people, QDateTime::currentDateTimeUtc()), BookFault::none);
     frmPeople* window = openBook();
-    auto* list = control<QTreeView>(window, "lstPeople");
+    auto* list = control<QTableView>(window, "lstPeople");
     QCOMPARE(list->model()->rowCount(), 5);
     QCOMPARE(control<QLabel>(window, "lblPeopleCount")->text(), QStringLiteral("5 people"));
     chooseInBook(window, Fixture_Name(2));
@@ -368,7 +368,7 @@ void TestFrmPeople::importAsksWithTheRefusedRowsThenAdds()
     prompts.yesNoAnswers = {true};
     click(window, "cmdImportPeople");
     QCOMPARE(book().people().size(), std::size_t(3));
-    QCOMPARE(control<QTreeView>(window, "lstPeople")->model()->rowCount(), 3);
+    QCOMPARE(control<QTableView>(window, "lstPeople")->model()->rowCount(), 3);
 
     // A file that is no CSV changes nothing.
     {
