@@ -15,6 +15,9 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -86,6 +89,7 @@ private slots:
     void importAsksWithTheRefusedRowsThenAdds();
     void exportWritesTheBookSafeFromFormulas();
     void damagedBookIsKeptAsideBeforeANewOne();
+    void bookOfTenThousandIsShownWithItsImportSummary();
 
 private:
     frmGemologyMain* openEntry();
@@ -435,6 +439,52 @@ void TestFrmPeople::damagedBookIsKeptAsideBeforeANewOne()
     QFile damaged(QFileInfo(PeopleBook::defaultPath()).path() + u'/' + aside.front());
     QVERIFY(damaged.open(QIODevice::ReadOnly));
     QCOMPARE(damaged.readAll(), QByteArray("this is no database"));
+}
+
+// A book of 10,000 people, and the summary of an import with a refused row, as the user sees
+// them; pictures of both go to <build>/screenshots/ for a person to look at.
+void TestFrmPeople::bookOfTenThousandIsShownWithItsImportSummary()
+{
+    std::vector<Person> people;
+    for (int number = 0; number < 10'000; ++number)
+        people.push_back(Fixture_Person(number));
+    QCOMPARE(book().addAll(people, QDateTime::currentDateTimeUtc()), BookFault::none);
+    frmPeople* window = openBook();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(control<QTableView>(window, "lstPeople")->model()->rowCount(), 10'000);
+    QCOMPARE(control<QLabel>(window, "lblPeopleCount")->text(), QStringLiteral("10,000 people"));
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+
+    QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/../../screenshots"));
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    QVERIFY(window->grab().save(folder.filePath(QStringLiteral("people-book.png"))));
+
+    std::vector<Person> file{Fixture_Person(10'001), Fixture_Person(10'002), Fixture_Person(3)};
+    file[1].birth.day = 31;
+    file[1].birth.month = 4;
+    const QString path = home.filePath(QStringLiteral("refused.csv"));
+    {
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write(People_Csv(file));
+    }
+    prompts.openPaths = {path};
+    click(window, "cmdImportPeople");
+    QCOMPARE(prompts.questions.size(), 1);
+    QVERIFY(prompts.questions.front().contains(QStringLiteral("line 3: Please Enter Correct Date Or Month !")));
+    // The question as the program's own dialog shows it, answered No once pictured.
+    Prompts::install(nullptr);
+    bool pictured = false;
+    QTimer::singleShot(300, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            pictured = box->grab().save(folder.filePath(QStringLiteral("people-import-summary.png")));
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    const bool added = Prompts::current().askYesNo(window, prompts.questions.front());
+    Prompts::install(&prompts);
+    QVERIFY(pictured);
+    QVERIFY(!added);
 }
 
 QTEST_MAIN(TestFrmPeople)
