@@ -166,8 +166,11 @@ void frmPeople::txtFindPerson_TextChanged(const QString& text)
 void frmPeople::lstPeople_SelectionChanged()
 {
     const Person person = chosenPerson();
-    const QSignalBlocker quiet(ui->txtPersonNotes);
-    ui->txtPersonNotes->setPlainText(person.note);
+    if (person.id != noteShownOf || person.id == 0) {  // the same person chosen again keeps the note as it is
+        const QSignalBlocker quiet(ui->txtPersonNotes);
+        ui->txtPersonNotes->setPlainText(person.note);
+        noteShownOf = person.id;
+    }
     enableButtons();
 }
 

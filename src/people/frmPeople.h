@@ -50,6 +50,7 @@ private:
     PeopleBook* book;  // null when the book could not be opened
     PeopleTable* table;
     std::vector<Person> deleted;  // the people deleted while the window is open, the last at the back
+    qint64 noteShownOf = 0;  // the person whose note txtPersonNotes shows
     bool importing = false;
     bool importCancelled = false;
 };
