@@ -410,8 +410,6 @@ void PeopleBook::forget(const Person& person)
 
 BookFault PeopleBook::write(const std::function<bool()>& change)
 {
-    if (!open_ && writeFault_ != BookFault::none)
-        return writeFault_;
     if (writeFault_ != BookFault::none)
         return writeFault_;
     QSqlDatabase database = QSqlDatabase::database(connection_, false);

@@ -163,8 +163,6 @@ QVariant PeopleTable::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= static_cast<int>(shown_.size()))
         return {};
     const Row& row = rows_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(index.row())])];
-    if (role == Id_Role)
-        return row.id;
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {

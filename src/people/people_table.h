@@ -12,7 +12,6 @@
 class PeopleTable : public QAbstractTableModel {
 public:
     enum ColumnNumber { NameColumn, BornColumn, CityColumn, ColumnCount };
-    static constexpr int Id_Role = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 

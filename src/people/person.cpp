@@ -47,8 +47,3 @@ QString Person_Key(const BirthData& birth)
         .arg(birth.minute)
         .arg(birth.second);
 }
-
-std::optional<EntryProblem> Person_Problem(const Person& person)
-{
-    return Birth_Entry_Problem(Person_Entry(person));
-}

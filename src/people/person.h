@@ -40,6 +40,3 @@ BirthData Reading_Birth_Data(const Person& person);
 
 // What makes two saved people one: the name (folded for case) and the birth moment as entered.
 QString Person_Key(const BirthData& birth);
-
-// The entry's checks for a person read from elsewhere (a file): the first problem, or none.
-std::optional<EntryProblem> Person_Problem(const Person& person);
