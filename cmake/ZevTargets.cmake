@@ -58,6 +58,8 @@ function(zev_tests folder)
     set_tests_properties(${folder}/${stem} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/screens/1366x768.json;ZEV_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
         TIMEOUT 600)
+    # The user's data (the book of people) in the build tree, never in the home folder.
+    set_property(TEST ${folder}/${stem} APPEND PROPERTY ENVIRONMENT "XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/${stem}.data")
   endforeach()
 endfunction()
 

@@ -6,6 +6,7 @@
 #include "gemology/frmGemologyMain.h"
 #include "healing/frmCrystalHealingMain.h"
 #include "moon/frmMoonCalendar.h"
+#include "people/frmPeople.h"
 #include "shell/widgets/program_style.h"
 #include "shell/widgets/drawing_icon.h"
 #include "shell/single_instance.h"
@@ -24,6 +25,7 @@ void Register_Windows()
     Sub_Programs::setFactory(SubWindow::Display, [] { return new frmGemologyDisplay; });
     Sub_Programs::setFactory(SubWindow::Donation, [] { return new frmDonate; });
     Sub_Programs::setFactory(SubWindow::MoonCalendar, [] { return new frmMoonCalendar; });
+    Sub_Programs::setFactory(SubWindow::People, [] { return new frmPeople; });
 }
 
 void Set_Program_Identity()

@@ -1,6 +1,7 @@
 #include "gemology/frmGemologyDisplay.h"
 
 #include "gemology/gemology_pictures.h"
+#include "gemology/people_book_access.h"
 #include "report/frmGemologySave.h"
 #include "shell/widgets/screen_fit.h"
 #include "shell/sub_programs.h"
@@ -87,6 +88,8 @@ frmGemologyDisplay::frmGemologyDisplay(QWidget* parent)
     connect(ui->cmdBqck, &QPushButton::clicked, this, &frmGemologyDisplay::cmdBqck_Click);
     connect(ui->mnuBack, &QAction::triggered, this, &frmGemologyDisplay::mnuBack_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmGemologyDisplay::mnuExit_Click);
+    connect(ui->mnuSavePerson, &QAction::triggered, this, &frmGemologyDisplay::mnuSavePerson_Click);
+    ui->mnuSavePerson->setEnabled(false);
     Connect_Vendor_Links(this);
     Form_Load();
 }
@@ -143,10 +146,14 @@ void frmGemologyDisplay::showMoonSign()
     showNote(moonUi->lblMoonSignNote, reading.moonSignNote);
 }
 
-void frmGemologyDisplay::showReading(const GemologyReading& written)
+void frmGemologyDisplay::showReading(const GemologyReading& written, std::optional<Person> person)
 {
+    readFor = std::move(person);
+    ui->mnuSavePerson->setEnabled(readFor.has_value());
     Write_Over(reading, written);
     birth.reset();
+    if (readFor)
+        birth = Reading_Birth_Data(*readFor);
     showBirthStone();
     if (sunUi)
         showSunSign();
@@ -155,12 +162,6 @@ void frmGemologyDisplay::showReading(const GemologyReading& written)
     ui->SSTab1->setCurrentIndex(0);
     body->verticalScrollBar()->setValue(0);
     body->horizontalScrollBar()->setValue(0);
-}
-
-void frmGemologyDisplay::showReading(const GemologyReading& written, const BirthData& birthData)
-{
-    showReading(written);
-    birth = birthData;
 }
 
 ReportTexts frmGemologyDisplay::reportTexts() const
@@ -219,4 +220,10 @@ void frmGemologyDisplay::mnuBack_Click()
 void frmGemologyDisplay::mnuExit_Click()
 {
     Quit_Program();
+}
+
+void frmGemologyDisplay::mnuSavePerson_Click()
+{
+    if (readFor)
+        Save_Person(this, *readFor);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "gemology/birth_data.h"
 #include "gemology/gemology_reading.h"
+#include "people/person.h"
 #include "report/report_runs.h"
 
 #include "shell/sub_program_window.h"
@@ -24,10 +25,9 @@ public:
     ~frmGemologyDisplay() override;
 
     // Shows a reading on the first tab, scrolled to the top; a field the reading did not write
-    // keeps what the window showed before. The birth data of an earlier reading is forgotten.
-    void showReading(const GemologyReading& written);
-    // The same, for a reading made from that birth data, which the report's PDF tells.
-    void showReading(const GemologyReading& written, const BirthData& birth);
+    // keeps what the window showed before. The person read for, when given, is the one
+    // "Save Person" keeps in the book and the one the report's PDF tells of.
+    void showReading(const GemologyReading& written, std::optional<Person> person = std::nullopt);
 
     // The eight texts the report repeats and the notes shown beside them, as the window shows
     // them now.
@@ -43,6 +43,7 @@ private slots:
     void cmdBqck_Click();
     void mnuBack_Click();
     void mnuExit_Click();
+    void mnuSavePerson_Click();
 
 private:
     void Form_Load();
@@ -59,6 +60,7 @@ private:
     QScrollArea* body;
     // The reading shown: the placeholders, then every field a reading wrote, the latest of each.
     GemologyReading reading;
-    // The birth data of the last reading shown, when it came with it.
+    // The birth data of the person read for, when the reading came with one.
     std::optional<BirthData> birth;
+    std::optional<Person> readFor;  // the person of the reading shown
 };

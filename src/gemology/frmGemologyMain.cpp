@@ -2,6 +2,8 @@
 
 #include "birthplace/birth_zone.h"
 #include "gemology/frmGemologyDisplay.h"
+#include "gemology/name_letters.h"
+#include "gemology/people_book_access.h"
 #include "text/month_names.h"
 #include "birthplace/place_atlas.h"
 #include "birthplace/place_finder.h"
@@ -44,12 +46,8 @@ bool typesCharacters(const QKeyEvent& key)
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
         return false;
-    return !key.text().isEmpty() && key.text().front().isPrint();
-}
-
-bool isAsciiLetterOrSpace(QChar character)
-{
-    return (character >= u'A' && character <= u'Z') || (character >= u'a' && character <= u'z') || character == u' ';
+    const QList<uint> typed = key.text().toUcs4();  // an emoji is one character of two code units
+    return !typed.isEmpty() && QChar::isPrint(typed.front());
 }
 
 bool isAsciiDigit(QChar character)
@@ -91,6 +89,8 @@ frmGemologyMain::frmGemologyMain(QWidget* parent)
     connect(ui->mnuNext, &QAction::triggered, this, &frmGemologyMain::mnuNext_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmGemologyMain::mnuExit_Click);
     connect(ui->cmdBrowser, &QPushButton::clicked, this, &frmGemologyMain::cmdBrowser_Click);
+    connect(ui->cmdSavePerson, &QPushButton::clicked, this, &frmGemologyMain::cmdSavePerson_Click);
+    connect(ui->cmdPeople, &QPushButton::clicked, this, &frmGemologyMain::cmdPeople_Click);
     Connect_Vendor_Links(this);
     Form_Load();
 
@@ -158,7 +158,7 @@ bool frmGemologyMain::eventFilter(QObject* watched, QEvent* event)
 
 QString frmGemologyMain::txtName_KeyPress(const QString& typed)
 {
-    if (!std::all_of(typed.begin(), typed.end(), isAsciiLetterOrSpace)) {
+    if (!Name_Characters_Allowed(typed)) {
         Prompts::current().showMessage(this, QStringLiteral("Please Enter only Letters"), Prompts::Icon::Information);
         return {};
     }
@@ -390,19 +390,80 @@ bool frmGemologyMain::takePlaceZone(BirthData& birth)
     return true;
 }
 
-void frmGemologyMain::cmdRashi_Click()
+std::optional<Person> frmGemologyMain::enteredPerson()
 {
     if (!Check_Birth_Data())
-        return;
-    BirthData birth = Birth_Data_Of(birthEntry());
+        return std::nullopt;
+    const BirthEntry entry = birthEntry();
+    BirthData birth = Birth_Data_Of(entry);
     if (!takePlaceZone(birth))
+        return std::nullopt;
+    std::optional<PersonPlace> place;
+    if (chosenPlace)
+        place = PersonPlace{chosenPlace->latitude, chosenPlace->longitude, chosenPlace->zoneId};
+    Person person = Person_Of(entry, place, zoneByHand, birth.atlasZone);
+    person.id = shownPersonId;
+    return person;
+}
+
+void frmGemologyMain::cmdSavePerson_Click()
+{
+    std::optional<Person> person = enteredPerson();
+    if (person && Save_Person(this, *person))
+        shownPersonId = person->id;
+}
+
+void frmGemologyMain::cmdPeople_Click()
+{
+    if (QWidget* book = Sub_Programs::obtain(SubWindow::People)) {
+        book->show();
+        book->raise();
+        book->activateWindow();
+    }
+}
+
+void frmGemologyMain::showPerson(const Person& person)
+{
+    const BirthData& birth = person.birth;
+    chosenPlace.reset();
+    ui->txtName->setText(birth.name);
+    ui->cboMonth->setCurrentIndex(birth.month - 1);
+    ui->cboDate->setCurrentIndex(birth.day - 1);
+    ui->cboYear->setCurrentIndex(birth.year - 1901);
+    ui->cboHH->setCurrentIndex(birth.hour);
+    ui->cboMM->setCurrentIndex(birth.minute);
+    ui->cboSS->setCurrentIndex(birth.second);
+    ui->cboTimeAccuracy->setCurrentIndex(static_cast<int>(birth.timeAccuracy));
+    ui->txtMCity->setText(birth.city);
+    ui->txtMState->setText(birth.state);
+    ui->txtMCountry->setText(birth.country);
+    ui->txtLatD->setText(QString::number(birth.latitudeDegrees));
+    ui->txtLatM->setText(QString::number(birth.latitudeMinutes));
+    ui->txtLonD->setText(QString::number(birth.longitudeDegrees));
+    ui->txtLonM->setText(QString::number(birth.longitudeMinutes));
+    (birth.south ? ui->optLat_1 : ui->optLat_0)->setChecked(true);
+    (birth.east ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    if (person.place)
+        chosenPlace = AtlasPlace{birth.city, birth.state, birth.country, person.place->latitude,
+                                 person.place->longitude, 0, person.place->zoneId};
+    zoneByHand = person.zoneByHand;
+    showPlaceZone();
+    ui->cmbTimeZone->setCurrentIndex(birth.zoneIndex);
+    ui->chkDST->setChecked(birth.daylightSaving);
+    shownPersonId = person.id;
+}
+
+void frmGemologyMain::cmdRashi_Click()
+{
+    const std::optional<Person> person = enteredPerson();
+    if (!person)
         return;
-    const GemologyReading reading = Make_Gemology_Reading(birth);
+    const GemologyReading reading = Make_Gemology_Reading(Reading_Birth_Data(*person));
 
     // The display is shown and active before this window closes, so the focus goes from here
     // straight to it, never through the launcher.
     if (auto* display = qobject_cast<frmGemologyDisplay*>(Sub_Programs::obtain(SubWindow::Display))) {
-        display->showReading(reading, birth);
+        display->showReading(reading, *person);
         display->show();
         Sub_Programs::placeAtTopCentre(display);
         display->activateWindow();

@@ -2,6 +2,7 @@
 #include "birthplace/atlas_place.h"
 #include "gemology/birth_check.h"
 #include "birthplace/place_zone_text.h"
+#include "people/person.h"
 
 #include "shell/sub_program_window.h"
 
@@ -19,6 +20,10 @@ public:
     explicit frmGemologyMain(QWidget* parent = nullptr);
     ~frmGemologyMain() override;
 
+    // Fills the window with a person of the book exactly as the person was saved: the fields,
+    // the place chosen from the atlas and the zone row and box. Saving again updates that person.
+    void showPerson(const Person& person);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -31,6 +36,8 @@ private slots:
     void cmbTimeZone_Activated();
     void chkDST_Click();
     void cboTimeAccuracy_Click();
+    void cmdSavePerson_Click();
+    void cmdPeople_Click();
 
 private:
     void Form_Load();
@@ -61,10 +68,13 @@ private:
     // Puts the chosen place's zone into the birth data; false when the reading must not run
     // (a time the clocks skipped, or a repeated one left unanswered).
     bool takePlaceZone(BirthData& birth);
+    // The person entered, after the same checks and questions as a reading; none when refused.
+    std::optional<Person> enteredPerson();
 
     Ui::frmGemologyMain* ui;
     static constexpr std::array<int, 3> Noon{12, 0, 0};  // the hour, minute and second lists at noon
     std::array<int, 3> heldTime{};  // the time lists' places while the time is not known
     std::optional<AtlasPlace> chosenPlace;  // from the atlas, until the city text changes
     bool zoneByHand = false;                 // the user set the zone after choosing the place
+    qint64 shownPersonId = 0;                // the person of the book the window was filled with
 };

@@ -69,6 +69,18 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    QString askOpenPath(QWidget* parent, const QString& filter) override
+    {
+        QFileDialog dialog(nullptr, Program_Title,
+                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
+        belongTo(dialog, parent);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
     bool askPrinter(QWidget* parent, QPrinter& printer, bool hasSelection) override
     {
         QPrintDialog dialog(&printer);

@@ -29,6 +29,8 @@ public:
     virtual Answer askWhich(QWidget* parent, const QString& text, const QString& first, const QString& second) = 0;
     // The save dialog (confirms overwriting); an empty path when cancelled.
     virtual QString askSavePath(QWidget* parent, const SaveRequest& request) = 0;
+    // The open dialog for an existing file of that filter; an empty path when cancelled.
+    virtual QString askOpenPath(QWidget* parent, const QString& filter) = 0;
     // The printer dialog, preset to the selection when there is one; false when cancelled.
     virtual bool askPrinter(QWidget* parent, QPrinter& printer, bool hasSelection) = 0;
 

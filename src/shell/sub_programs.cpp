@@ -117,7 +117,8 @@ void Sub_Programs::manage(SubWindow kind, QWidget* window)
 void Sub_Programs::closeAll()
 {
     for (SubWindow kind : {SubWindow::Divination, SubWindow::Healing, SubWindow::Display,
-                           SubWindow::Entry, SubWindow::Report, SubWindow::Display, SubWindow::MoonCalendar}) {
+                           SubWindow::Entry, SubWindow::Report, SubWindow::Display, SubWindow::MoonCalendar,
+                           SubWindow::People}) {
         if (QWidget* window = instance(kind))
             window->close();
     }

@@ -3,8 +3,9 @@
 #include <functional>
 
 // The windows that the launcher manages; each exists at most once. The donation window is no
-// sub-program: it stays open beside whichever sub-program is open.
-enum class SubWindow { Divination, Healing, Display, Entry, Report, Donation, MoonCalendar };
+// sub-program: it stays open beside whichever sub-program is open. The book of people opens
+// beside the gemology windows and closes with them.
+enum class SubWindow { Divination, Healing, Display, Entry, Report, Donation, MoonCalendar, People };
 
 namespace Sub_Programs {
 
@@ -26,7 +27,7 @@ QWidget* obtain(SubWindow kind);
 void manage(SubWindow kind, QWidget* window);
 
 // Closes the open sub-program windows in the launcher's order: divination, healing,
-// display, entry, report, the display once more, and the Moon calendar.
+// display, entry, report, the display once more, the Moon calendar and the book of people.
 void closeAll();
 
 // Places a window's frame, title bar included, centred across the screen's available area with

@@ -52,11 +52,16 @@ using Icon = Prompts::Icon;
 // Types each character as one keystroke; characters with no key of their own arrive as text.
 void typeKeys(QWidget* widget, const QString& text)
 {
-    for (const QChar character : text) {
-        if (character.unicode() < 0x80)
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar character = text.at(at);
+        if (character.unicode() < 0x80) {
             QTest::keyClick(widget, character.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+            continue;
+        }
+        // A character beyond the first plane (an emoji) is one keystroke of two code units.
+        const qsizetype units = character.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(at, units), Qt::NoModifier);
+        at += units - 1;
     }
 }
 
@@ -251,9 +256,18 @@ void TestFrmGemologyMain::typedCharactersAreFiltered_data()
                                                        << false;
     QTest::newRow("name: upper case stays") << "txtName" << "Jo" << "JO" << QStringList() << false;
     QTest::newRow("name: digit") << "txtName" << "a1b" << "AB" << QStringList{letters} << false;
-    QTest::newRow("name: hyphen and full stop") << "txtName" << "o-k." << "OK" << QStringList{letters, letters}
-                                                << false;
-    QTest::newRow("name: letter outside A to Z") << "txtName" << "\u00e9" << "" << QStringList{letters} << false;
+    QTest::newRow("name: hyphen passes, full stop refused") << "txtName" << "o-k." << "O-K" << QStringList{letters}
+                                                            << false;
+    QTest::newRow("name: letter outside A to Z") << "txtName" << "\u00e9" << "\u00c9" << QStringList() << false;
+    // Names of every language: letters of any script with their marks, hyphens and apostrophes.
+    for (const char* name : {"Zoë", "José", "Ørsted", "Anne-Marie", "O'Brien", "O’Neill", "Ngũgĩ", "Ольга",
+                             "अनुष्का", "李小龍", "Müller-Lüdenscheidt"})
+        QTest::addRow("name: %s", name) << "txtName" << QString::fromUtf8(name) << QString::fromUtf8(name).toUpper()
+                                        << QStringList() << false;
+    QTest::newRow("name: emoji") << "txtName" << "A\U0001F600" << "A" << QStringList{letters} << false;
+    QTest::newRow("name: comma, quote and at sign") << "txtName" << ",\"@" << "" << QStringList{letters, letters, letters}
+                                                    << false;
+    QTest::newRow("name: letter-like digit") << "txtName" << "\u0663" << "" << QStringList{letters} << false;
 }
 
 void TestFrmGemologyMain::typedCharactersAreFiltered()

@@ -43,7 +43,9 @@ frmGemologyDisplay* display()
 // The report window of that reading, as the display window makes it.
 std::unique_ptr<QWidget> reportOf(const BirthData& birth)
 {
-    display()->showReading(Make_Gemology_Reading(birth), birth);
+    Person person;
+    person.birth = birth;
+    display()->showReading(Make_Gemology_Reading(birth), person);
     return std::unique_ptr<QWidget>(display()->makeReport());
 }
 

@@ -41,7 +41,7 @@ inline void Visit_Pages(const WindowView& view, const ViewVisitor& visit)
 
 // Opens every top-level window of the program in turn, the way the program opens it: the
 // launcher, each sub-program from the launcher's buttons (the display after a reading), the
-// report, the donation window and the about box; and visits every view of each.
+// book of people, the report, the donation window and the about box; and visits every view of each.
 inline void Visit_Every_Window(const ViewVisitor& visit)
 {
     Register_Windows();
@@ -68,6 +68,8 @@ inline void Visit_Every_Window(const ViewVisitor& visit)
     Find_Control<QLineEdit>(entry, QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
     for (const char* field : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"})
         Find_Control<QLineEdit>(entry, QString::fromLatin1(field))->setText(QStringLiteral("0"));
+    press(entry, "cmdPeople");
+    open(Sub_Programs::instance(SubWindow::People), QStringLiteral("book of people"), false);
     press(entry, "cmdRashi");
     QWidget* display = Sub_Programs::instance(SubWindow::Display);
     open(display, QStringLiteral("gemology display"), true);

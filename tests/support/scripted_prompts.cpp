@@ -21,6 +21,12 @@ QString ScriptedPrompts::askSavePath(QWidget*, const SaveRequest& request)
     return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
 }
 
+QString ScriptedPrompts::askOpenPath(QWidget*, const QString& filter)
+{
+    openFilters.append(filter);
+    return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+}
+
 bool ScriptedPrompts::askPrinter(QWidget*, QPrinter& printer, bool hasSelection)
 {
     printerSelectionPresets.append(hasSelection);

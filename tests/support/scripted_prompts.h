@@ -22,6 +22,7 @@ public:
     bool askYesNo(QWidget*, const QString& text) override;
     Answer askWhich(QWidget*, const QString& text, const QString& first, const QString& second) override;
     QString askSavePath(QWidget*, const SaveRequest& request) override;
+    QString askOpenPath(QWidget*, const QString& filter) override;
     bool askPrinter(QWidget*, QPrinter& printer, bool hasSelection) override;
 
     QString lastMessage() const { return messages.isEmpty() ? QString() : messages.constLast().text; }
@@ -33,6 +34,8 @@ public:
     QStringList whichChoices;       // the two answers offered, as "first | second"
     QStringList savePaths;          // taken from the front; cancelled when empty
     QList<SaveRequest> saveRequests;
+    QStringList openPaths;          // taken from the front; cancelled when empty
+    QStringList openFilters;
     QString printToPdf;             // when set, the printer dialog is accepted and prints to this PDF
     QList<bool> printerSelectionPresets;
     QStringList printJobNames;      // the name each print job was given
