@@ -24,6 +24,7 @@ public:
     bool askYesNo(QWidget*, const QString&) override { return false; }
     Answer askWhich(QWidget*, const QString&, const QString&, const QString&) override { return Answer::None; }
     QString askSavePath(QWidget*, const SaveRequest&) override { return path; }
+    QString askOpenPath(QWidget*, const QString&) override { return {}; }
     bool askPrinter(QWidget*, QPrinter&, bool) override { return false; }
 
     QString path;
