@@ -176,6 +176,7 @@ void TestFrmPeople::choosePlace(frmGemologyMain* entry, const QString& typed)
     QTest::keyClicks(city, typed);
     QAbstractItemView* places = control<QCompleter>(entry, "lstPlaces")->popup();
     QVERIFY(places->isVisible());
+    QTest::keyClick(places, Qt::Key_Down);  // the list opens with no row chosen
     QTest::keyClick(places, Qt::Key_Return);
 }
 
