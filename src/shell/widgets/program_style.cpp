@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOption>
@@ -272,6 +274,14 @@ bool isBodyArea(const QWidget* widget)
     return qobject_cast<const QAbstractScrollArea*>(widget) && widget->objectName().endsWith(QLatin1String("Scroll"));
 }
 
+// A control in the desktop's own colours that has the keyboard: a ring that stands out from its
+// window, where the desktop's own is faint.
+void ringDesktopControl(QPainter* painter, const QWidget* widget)
+{
+    if (widget && widget->hasFocus())
+        Draw_Focus_Ring(painter, widget->rect(), Theme::Focus_Ring_On(widget->palette().color(QPalette::Window)));
+}
+
 }  // namespace
 
 void ProgramStyle::polish(QWidget* widget)
@@ -282,22 +292,31 @@ void ProgramStyle::polish(QWidget* widget)
 
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
-    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look))
+    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look)) {
         DeferredIconsStyle::drawControl(element, option, painter, widget);
+        if (!look && (element == CE_PushButton || (element == CE_ShapedFrame && qobject_cast<const QPlainTextEdit*>(widget))))
+            ringDesktopControl(painter, widget);
+    }
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
     if (element == PE_PanelScrollAreaCorner && isBodyArea(widget))
         painter->fillRect(option->rect, Theme::Scroll_Corner());
-    else if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look))
+    else if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look)) {
         DeferredIconsStyle::drawPrimitive(element, option, painter, widget);
+        if (!look && element == PE_PanelLineEdit && qobject_cast<const QLineEdit*>(widget))
+            ringDesktopControl(painter, widget);
+    }
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
 {
-    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(control, option, painter, widget, *look))
+    if (const ThemeLook* look = lookOf(widget); !look || !drawLook(control, option, painter, widget, *look)) {
         DeferredIconsStyle::drawComplexControl(control, option, painter, widget);
+        if (!look && control == CC_ComboBox)
+            ringDesktopControl(painter, widget);
+    }
 }
 
 bool ProgramStyle::drawLook(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget,
@@ -670,12 +689,12 @@ void Use_Program_Style()
     QApplication::setStyle(new ProgramStyle(QApplication::style()));
 }
 
-void Draw_Focus_Ring(QPainter* painter, const QRect& rect)
+void Draw_Focus_Ring(QPainter* painter, const QRect& rect, const QColor& colour)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(Theme::Focus_Ring(), Focus_Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setPen(QPen(colour, Focus_Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->drawRect(QRectF(rect).adjusted(Focus_Width / 2.0, Focus_Width / 2.0, -Focus_Width / 2.0, -Focus_Width / 2.0));
     painter->restore();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/widgets/theme.h"
 #include "shell/widgets/deferred_icons_style.h"
 
 class QPainter;
@@ -44,5 +45,5 @@ private:
 void Use_Program_Style();
 
 // The ring that shows which control has the keyboard, two pixels wide along the inside of the
-// rectangle, in the theme's focus colour.
-void Draw_Focus_Ring(QPainter* painter, const QRect& rect);
+// rectangle, in the theme's focus colour or the one given.
+void Draw_Focus_Ring(QPainter* painter, const QRect& rect, const QColor& colour = Theme::Focus_Ring());

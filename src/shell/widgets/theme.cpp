@@ -732,4 +732,9 @@ QColor Scroll_Corner() { return Colour::Night; }
 
 QColor Focus_Ring() { return Colour::Cyan; }
 
+QColor Focus_Ring_On(const QColor& window)
+{
+    return window.lightness() > 128 ? QColor(0x00, 0x4a, 0x9f) : Colour::Cyan;
+}
+
 }  // namespace Theme

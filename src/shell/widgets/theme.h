@@ -136,4 +136,7 @@ QColor Scroll_Corner();
 // The ring around the control that has the keyboard, where its look names no other: bright
 // against the program's dark windows.
 QColor Focus_Ring();
+// The ring for a control in the desktop's own colours: the bright ring on a dark window, a deep
+// blue one on a light window.
+QColor Focus_Ring_On(const QColor& window);
 }  // namespace Theme
