@@ -37,22 +37,9 @@ template <typename Action>
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-frmMDI& launcher()
-{
-    static frmMDI* window = [] {
-        auto* made = new frmMDI;
-        made->show();
-        if (!QTest::qWaitForWindowExposed(made))
-            qFatal("the launcher was never shown");
-        Settle_Program();
-        return made;
-    }();
-    return *window;
-}
-
 QWidget* openFromLauncher(int button)
 {
-    child<QAbstractButton>(&launcher(), qPrintable(QStringLiteral("cmdSelectOption_%1").arg(button)))->click();
+    child<QAbstractButton>(&Launcher(), qPrintable(QStringLiteral("cmdSelectOption_%1").arg(button)))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return Sub_Programs::instance(button == 0   ? SubWindow::Divination
                                   : button == 1 ? SubWindow::Healing
@@ -62,7 +49,7 @@ QWidget* openFromLauncher(int button)
 void BM_OpenSubProgram(benchmark::State& state)
 {
     const int button = int(state.range(0));
-    launcher();
+    Launcher();
     for (auto _ : state) {
         state.SetIterationTime(timed(nullptr, [&] {
             QWidget* window = openFromLauncher(button);

@@ -9,22 +9,9 @@
 
 namespace {
 
-frmMDI& launcher()
-{
-    static frmMDI* window = [] {
-        auto* made = new frmMDI;
-        made->show();
-        if (!QTest::qWaitForWindowExposed(made))
-            qFatal("the launcher was never shown");
-        Settle_Program();
-        return made;
-    }();
-    return *window;
-}
-
 QWidget* openCalendar()
 {
-    launcher().findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
+    Launcher().findChild<QAction*>(QStringLiteral("mnuMoonCalendar"))->trigger();
     QCoreApplication::processEvents();
     QWidget* calendar = Sub_Programs::instance(SubWindow::MoonCalendar);
     calendar->repaint();
@@ -48,7 +35,7 @@ BENCHMARK(BM_MoonMonth)->Unit(benchmark::kMillisecond);
 
 void BM_OpenMoonCalendar(benchmark::State& state)
 {
-    launcher();
+    Launcher();
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         openCalendar();
@@ -62,7 +49,7 @@ BENCHMARK(BM_OpenMoonCalendar)->UseManualTime()->Unit(benchmark::kMillisecond);
 // Page Down and Page Up in turn, to the month repainted.
 void BM_TurnMoonMonth(benchmark::State& state)
 {
-    launcher();
+    Launcher();
     QWidget* calendar = openCalendar();
     calendar->activateWindow();
     if (!QTest::qWaitForWindowActive(calendar))

@@ -1,7 +1,8 @@
 #pragma once
-// What the benchmarks that drive windows share: the program started headless, and typing into
-// a field timed keystroke by keystroke.
+// What the benchmarks that drive windows share: the program started headless, its launcher, and
+// typing into a field timed keystroke by keystroke.
 #include "gemmarium.h"
+#include "shell/frmMDI.h"
 #include "shell/sub_programs.h"
 
 #include <QApplication>
@@ -45,6 +46,20 @@ inline void Settle_Program()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// The launcher, made and shown the first time it is asked for and kept for every benchmark.
+inline frmMDI& Launcher()
+{
+    static frmMDI* window = [] {
+        auto* made = new frmMDI;
+        made->show();
+        if (!QTest::qWaitForWindowExposed(made))
+            qFatal("the launcher was never shown");
+        Settle_Program();
+        return made;
+    }();
+    return *window;
 }
 
 // The program's windows registered on a headless application, then the benchmarks run.
