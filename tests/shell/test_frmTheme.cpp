@@ -162,6 +162,28 @@ private slots:
         Prompts::current().showMessage(nullptr, QStringLiteral("Please Enter Name"), Prompts::Icon::Error);
         QVERIFY2(seen, "no message box appeared");
     }
+
+    // A message of many long lines is wrapped within the box, never cut off at its right edge.
+    void aLongMessageIsWrappedWhole()
+    {
+        Register_Windows();
+        const QString line = QStringLiteral("Importing this file would add 1 person; 1 person is in the book already and is left as it is.");
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = true;
+            auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QRect inBox(text->mapTo(box, QPoint()), text->size());
+            QVERIFY(box->rect().contains(inBox));
+            QVERIFY2(text->heightForWidth(text->width()) <= text->height(), "the text is taller than its label");
+            QVERIFY2(text->wordWrap() || text->minimumSizeHint().width() <= text->width(), "the text is wider than its label");
+            box->close();
+        });
+        Prompts::current().showMessage(nullptr, line + QLatin1Char('\n') + line + QLatin1Char('\n') + line, Prompts::Icon::Information);
+        QVERIFY2(seen, "no message box appeared");
+    }
 };
 
 QTEST_MAIN(TestTheme)

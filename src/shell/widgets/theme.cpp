@@ -660,7 +660,10 @@ void Dress(QWidget* widget)
     widget->setProperty(Look_Property, QVariant::fromValue(reinterpret_cast<quintptr>(look)));
     if (!look)
         return;
-    if (look->minWidth > 0)
+    // A label's minimum width only widens a short text: a longer one keeps its own, so that a
+    // message box still wraps it instead of cutting it off.
+    const bool longText = qobject_cast<QLabel*>(widget) && widget->minimumSizeHint().width() >= look->minWidth;
+    if (look->minWidth > 0 && !longText)
         widget->setMinimumWidth(look->minWidth + (qobject_cast<QPushButton*>(widget) ? look->box.inset().left() + look->box.inset().right() : 0));
     if (look->text.isValid() || look->selection.isValid() || look->hasBox()) {
         QPalette palette = widget->palette();
