@@ -13,11 +13,6 @@ namespace {
 constexpr qsizetype Opening_Length = 140;
 constexpr qsizetype Shortest_Opening = 60;
 
-QString Name(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The whole sentences within the opening's length, and more than a short first one.
 QString Opening_Of(const QString& text)
 {
@@ -55,7 +50,7 @@ SignStone Sign_Stone(int sign)
     GemologyReading reading;
     reading.moonSign = std::string(Zodiac_Sign_Name(sign));
     Moon_More_About_LuckyStone(reading);
-    return {Name(Zodiac_Sign_Name(sign)), QString::fromStdString(reading.moonStone.value_or("")),
+    return {Name_Text(Zodiac_Sign_Name(sign)), QString::fromStdString(reading.moonStone.value_or("")),
             reading.moonStonePicture.value_or(0), Opening_Of(QString::fromStdString(reading.moonText.value_or("")))};
 }
 
@@ -64,15 +59,15 @@ QString Day_Details_Text(const MoonDay& day)
     QString text = QStringLiteral("<b>%1 %2</b>").arg(QLocale::c().dayName(day.date.dayOfWeek()), Date_Text(day.date));
     if (day.hours != 24)
         text += QStringLiteral(" (a day of %1 hours: the clocks change)").arg(day.hours);
-    text += QStringLiteral("<br>The Moon is in %1 at midnight.").arg(Name(Zodiac_Sign_Name(day.startSign)));
+    text += QStringLiteral("<br>The Moon is in %1 at midnight.").arg(Name_Text(Zodiac_Sign_Name(day.startSign)));
     for (const DayEvent& event : day.events) {
         const QString time = Clock_Text(event.local.time());
         text += event.event.kind == MoonEventKind::SignChange
-                    ? QStringLiteral("<br>%1 It enters %2.").arg(time, Name(Zodiac_Sign_Name(event.event.sign)))
-                    : QStringLiteral("<br>%1 <b>%2</b>.").arg(time, Name(Event_Name(event.event.kind)));
+                    ? QStringLiteral("<br>%1 It enters %2.").arg(time, Name_Text(Zodiac_Sign_Name(event.event.sign)))
+                    : QStringLiteral("<br>%1 <b>%2</b>.").arg(time, Name_Text(Event_Name(event.event.kind)));
     }
     text += QStringLiteral("<br>%1 at midday, %2% lit.")
-                .arg(Name(Phase_Name(day.elongation)), QString::number(std::lround(day.litFraction * 100)));
+                .arg(Name_Text(Phase_Name(day.elongation)), QString::number(std::lround(day.litFraction * 100)));
     return text;
 }
 

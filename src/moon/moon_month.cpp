@@ -110,3 +110,8 @@ std::vector<int> Day_Signs(const MoonDay& day)
     }
     return signs;
 }
+
+QString Name_Text(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 #include <QTimeZone>
 #include <vector>
 
@@ -39,3 +40,6 @@ std::vector<int> Day_Signs(const MoonDay& day);
 // The moment on the zone's clock to the nearest minute (the offsets of early years may hold
 // seconds: the clock's minute is rounded, not Universal Time's).
 QDateTime Local_Minute(double julianDay, const QTimeZone& zone);
+
+// A name from the tables of signs, phases and events, as the windows write it.
+QString Name_Text(std::string_view name);

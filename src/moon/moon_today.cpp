@@ -18,11 +18,6 @@ constexpr std::array<const char*, 7> Weekday_Names{"Monday", "Tuesday", "Wednesd
 // The Moon stays in a sign two and a half days at most.
 constexpr double Days_To_Look_Ahead = 3.0;
 
-QString Name(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // "Thursday 14:37", or "14:37 today".
 QString When_Text(const QDateTime& change, QDate today)
 {
@@ -54,18 +49,18 @@ MoonToday Moon_Today(const QDateTime& now, const QTimeZone& zone)
     const auto phaseToday = std::ranges::find_if(events, [&](const MoonEvent& event) {
         return Is_Phase(event.kind) && Local_Minute(event.julianDay, zone) < nextMidnight;
     });
-    const QString phase = Name(phaseToday != events.end() ? Event_Name(phaseToday->kind) : Phase_Name(today.elongation));
+    const QString phase = Name_Text(phaseToday != events.end() ? Event_Name(phaseToday->kind) : Phase_Name(today.elongation));
     const int percent = static_cast<int>(std::lround(today.litFraction * 100));
 
     const int sign = Zodiac_Sign_Index(places.moonLongitude);
-    QString where = QStringLiteral("The Moon is in %1").arg(Name(Zodiac_Sign_Name(sign)));
+    QString where = QStringLiteral("The Moon is in %1").arg(Name_Text(Zodiac_Sign_Name(sign)));
     today.nextChange = nextMidnight;
     if (change != events.end()) {
         const QDateTime changeTime = Local_Minute(change->julianDay, zone);
-        where += QStringLiteral(" until %1, then %2").arg(When_Text(changeTime, local.date()), Name(Zodiac_Sign_Name(change->sign)));
+        where += QStringLiteral(" until %1, then %2").arg(When_Text(changeTime, local.date()), Name_Text(Zodiac_Sign_Name(change->sign)));
         today.nextChange = std::min(nextMidnight, Moment_Of_Julian_Day(change->julianDay).addSecs(1).toTimeZone(zone));
     }
     today.text = QStringLiteral("%1. %2, %3% lit. Its stone: %4.")
-                     .arg(where, phase, QString::number(percent), Name(Moon_Lucky_Stone(Zodiac_Sign_Name(sign))));
+                     .arg(where, phase, QString::number(percent), Name_Text(Moon_Lucky_Stone(Zodiac_Sign_Name(sign))));
     return today;
 }
