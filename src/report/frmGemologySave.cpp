@@ -153,7 +153,9 @@ void frmGemologySave::saveAs(const QString& chosen, const QString& suffix, const
 void frmGemologySave::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Zev Gemmarium \u2013 Gemology report"));
+    // The print queue names the job after the person read for, when the reading has one.
+    const QString job = QStringLiteral("Zev Gemmarium \u2013 Gemology report");
+    printer.setDocName(summary.name.isEmpty() ? job : job + QStringLiteral(" for ") + summary.name);
     const QTextCursor selection = ui->RTB->textCursor();
     if (!Prompts::current().askPrinter(this, printer, selection.hasSelection()))
         return;

@@ -109,6 +109,7 @@ private slots:
     void printsToPdf();
     void printsThePagesAskedFor();
     void cancelledPrintPrintsNothing();
+    void printJobNamesThePerson();
     void failedPrintShowsMessage();
     void webAddressesAreLinks();
     void leftPressOnLinkOpensIt_data();
@@ -386,6 +387,18 @@ void TestFrmGemologySave::cancelledPrintPrintsNothing()
     QCOMPARE(prompts.printerSelectionPresets, QList<bool>{false});
     QCOMPARE(prompts.printJobNames, QStringList{QStringLiteral("Zev Gemmarium \u2013 Gemology report")});
     QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestFrmGemologySave::printJobNamesThePerson()
+{
+    ScriptedPrompts prompts;
+    ReadingSummary summary;
+    summary.name = QStringLiteral("ADA");
+    frmGemologySave report(Report_Texts_Of(January_Reading()), summary);
+
+    pressButton(report, "cmdPrint");
+
+    QCOMPARE(prompts.printJobNames, QStringList{QStringLiteral("Zev Gemmarium \u2013 Gemology report for ADA")});
 }
 
 void TestFrmGemologySave::failedPrintShowsMessage()
