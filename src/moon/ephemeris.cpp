@@ -5,6 +5,7 @@
 #include <QLibrary>
 
 #include <array>
+#include <cmath>
 #include <type_traits>
 
 namespace {
@@ -15,7 +16,6 @@ struct SwissEphemeris {
     decltype(&swe_set_ephe_path) setPath = nullptr;
     decltype(&swe_calc_ut) calculate = nullptr;
     decltype(&swe_version) version = nullptr;
-    decltype(&swe_set_interpolate_nut) interpolateNutation = nullptr;
     int32 flags = SEFLG_SWIEPH;
 
     // Every function found, or none; then the files, or Moshier's theory when the library
@@ -27,14 +27,9 @@ struct SwissEphemeris {
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
             return function != nullptr;
         };
-        if (!(find(setPath, "swe_set_ephe_path") && find(calculate, "swe_calc_ut") && find(version, "swe_version")
-              && find(interpolateNutation, "swe_set_interpolate_nut")))
+        if (!(find(setPath, "swe_set_ephe_path") && find(calculate, "swe_calc_ut") && find(version, "swe_version")))
             return false;
         setPath(ZEV_EPHE_PATH);
-        // The nutation's 1,300 terms, worked out afresh for every place, cost two thirds of a
-        // month's time; interpolated between days they differ by under a ten-thousandth of a
-        // second of arc.
-        interpolateNutation(true);
         std::array<double, 6> place{};
         std::array<char, AS_MAXCH> error{};
         const int32 answered = calculate(2451545.0, SE_MOON, SEFLG_SWIEPH, place.data(), error.data());
@@ -50,14 +45,49 @@ const SwissEphemeris* Opened()
     return opened ? &ephemeris : nullptr;
 }
 
+// The nutation in longitude, in degrees, at a whole day of Universal Time; the last few days
+// asked for are kept.
+double Nutation_On_Day(const SwissEphemeris& ephemeris, double day)
+{
+    struct KnownDay {
+        double day = 0;
+        double nutation = 0;
+    };
+    static std::array<KnownDay, 4> known{};
+    static std::size_t oldest = 0;
+    for (const KnownDay& kept : known) {
+        if (kept.day == day)
+            return kept.nutation;
+    }
+    std::array<double, 6> values{};
+    std::array<char, AS_MAXCH> error{};
+    ephemeris.calculate(day, SE_ECL_NUT, ephemeris.flags, values.data(), error.data());
+    known[oldest] = {day, values[2]};
+    oldest = (oldest + 1) % known.size();
+    return values[2];
+}
+
+// The nutation in longitude at a moment, on the straight line between the whole days around
+// it: the nutation's 1,300 terms cost as much as the rest of a place, and its fastest terms
+// bend that line by under a hundredth of a second of arc in a day.
+double Nutation_At(const SwissEphemeris& ephemeris, double julianDayUt)
+{
+    const double day = std::floor(julianDayUt);
+    const double before = Nutation_On_Day(ephemeris, day);
+    return before + (Nutation_On_Day(ephemeris, day + 1) - before) * (julianDayUt - day);
+}
+
+// A body's apparent longitude: its place against the mean equinox of the day, worked out without
+// the nutation, which is added to it afterwards (it moves the equinox along the ecliptic and
+// leaves the latitude as it is).
 double Longitude_Of(const SwissEphemeris& ephemeris, int32 body, double julianDayUt, double* latitude = nullptr)
 {
     std::array<double, 6> place{};
     std::array<char, AS_MAXCH> error{};
-    ephemeris.calculate(julianDayUt, body, ephemeris.flags, place.data(), error.data());
+    ephemeris.calculate(julianDayUt, body, ephemeris.flags | SEFLG_NONUT, place.data(), error.data());
     if (latitude)
         *latitude = place[1];
-    return place[0];
+    return std::fmod(place[0] + Nutation_At(ephemeris, julianDayUt) + 360.0, 360.0);
 }
 
 }  // namespace
