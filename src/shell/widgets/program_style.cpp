@@ -247,6 +247,31 @@ bool paintTabLabel(QPainter* painter, const QStyleOption* option, const QStyle* 
     return true;
 }
 
+// Whether a row holds its text alone, on one line: no icon, no check box, not being edited.
+bool isTextAlone(const QStyleOptionViewItem& item)
+{
+    constexpr auto Other_Parts = QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasCheckIndicator
+                                 | QStyleOptionViewItem::WrapText;
+    return !(item.features & Other_Parts) && !(item.state & QStyle::State_Editing) && !item.text.contains(QChar::LineFeed);
+}
+
+// A row's text alone, drawn straight with its font and colour, elided to the row's width: what
+// the common drawing of list rows draws, without its three layouts of the text for every row
+// painted.
+void paintItemText(QPainter* painter, const QStyleOptionViewItem& item, const QColor& colour, const QStyle* style,
+                   const QWidget* widget)
+{
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect area = item.rect.adjusted(margin, 0, -margin, 0);
+    const QFontMetrics metrics(item.font);
+    painter->save();
+    painter->setFont(item.font);
+    painter->setPen(colour);
+    painter->drawText(area, QStyle::visualAlignment(item.direction, item.displayAlignment) | Qt::TextSingleLine,
+                      metrics.elidedText(item.text, item.textElideMode, area.width()));
+    painter->restore();
+}
+
 bool paintScrollBar(QPainter* painter, const QStyleOption* option, const ThemeScrollBar& bars)
 {
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
@@ -293,10 +318,37 @@ void ProgramStyle::polish(QWidget* widget)
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
     if (const ThemeLook* look = lookOf(widget); !look || !drawLook(element, option, painter, widget, *look)) {
+        if (!look && element == CE_ItemViewItem && drawDesktopRow(option, painter, widget))
+            return;
         DeferredIconsStyle::drawControl(element, option, painter, widget);
         if (!look && (element == CE_PushButton || (element == CE_ShapedFrame && qobject_cast<const QPlainTextEdit*>(widget))))
             ringDesktopControl(painter, widget);
     }
+}
+
+// A list row of the desktop's look holding its text alone: its panel, its text in the desktop's
+// colours and its focus frame, as the desktop's style draws them.
+bool ProgramStyle::drawDesktopRow(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+    if (!item || !isTextAlone(*item))
+        return false;
+    proxy()->drawPrimitive(PE_PanelItemViewItem, item, painter, widget);
+    const bool selected = item->state & State_Selected;
+    const QPalette::ColorGroup group = !(item->state & State_Enabled) ? QPalette::Disabled
+                                       : item->state & State_Active ? QPalette::Normal
+                                                                    : QPalette::Inactive;
+    paintItemText(painter, *item, item->palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text), proxy(),
+                  widget);
+    if (item->state & State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(*item);
+        focus.rect = proxy()->subElementRect(SE_ItemViewItemFocusRect, item, widget);
+        focus.state |= State_KeyboardFocusChange | State_Item;
+        focus.backgroundColor = item->palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
+        proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
+    return true;
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
@@ -440,7 +492,10 @@ bool ProgramStyle::drawLook(ControlElement element, const QStyleOption* option, 
             }
             text.palette.setColor(QPalette::Text, colour);
             text.backgroundBrush = Qt::NoBrush;
-            DeferredIconsStyle::drawControl(element, &text, painter, widget);
+            if (isTextAlone(text))
+                paintItemText(painter, text, colour, proxy(), widget);
+            else
+                DeferredIconsStyle::drawControl(element, &text, painter, widget);
             return true;
         }
         return false;

@@ -39,6 +39,8 @@ private:
                   const ThemeLook& look) const;
     bool drawLook(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget,
                   const ThemeLook& look) const;
+    // A list row of the desktop's look whose text is all it holds; says whether it drew it.
+    bool drawDesktopRow(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
 };
 
 // Gives the running application the program's style, on top of the desktop's.
