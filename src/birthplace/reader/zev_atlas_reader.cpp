@@ -37,7 +37,7 @@ struct Atlas_Library {
     decltype(&geonames_city_free) freeCity = nullptr;
 };
 
-// How much of the names is written at a time, for the program to read while the rest is made.
+// How much is written at a time, for the program to read while the rest is made.
 constexpr std::size_t Piece_Bytes = 64 << 10;
 
 // What goes out: a field with no tab or line break in it.
@@ -208,7 +208,7 @@ int main(int argc, char* argv[])
     const GVariantType* layout = G_VARIANT_TYPE("(sssssssudd)");
     const int count = atlas.countCities();
     std::string out = "zev-atlas 1\n";
-    out.reserve(static_cast<std::size_t>(std::max(count, 0)) * 80 + (4 << 20));
+    out.reserve(2 * Piece_Bytes);
     std::vector<std::pair<unsigned long, std::size_t>> ids;  // each place's id and its number in the output
     std::vector<GVariant*> held;
     int places = 0;
@@ -235,6 +235,10 @@ int main(int argc, char* argv[])
             if (std::from_chars(id.data(), id.data() + id.size(), number).ec == std::errc())
                 ids.emplace_back(number, places);
             ++places;
+            if (out.size() >= Piece_Bytes) {
+                Write_All(out);
+                out.clear();
+            }
         }
         for (GVariant* value : held)
             g_variant_unref(value);
@@ -243,7 +247,6 @@ int main(int argc, char* argv[])
     }
     if (places == 0)
         Fail("no-places", "");
-    // The places go out at once, so that the program reads them while the names are sorted.
     Write_All(out);
     out.clear();
     readingCatalogues.join();
