@@ -2,33 +2,48 @@
 
 #include "birthplace/birth_zone.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <future>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
 // Keeps one copy of each text that many places share, so that the atlas holds "United States"
 // or "America/Chicago" once instead of once for each of their towns: a third of its memory.
+// Each text is numbered in the order it first came.
 template <typename Text>
 class SharedTexts {
 public:
-    Text take(const Text& text)
+    explicit SharedTexts(Text (*make)(QByteArrayView)) : make_(make) {}
+
+    // The text of these bytes, and its number.
+    std::pair<Text, std::size_t> take(QByteArrayView bytes)
     {
         // The towns of a country come one after another: most texts are the one just taken.
-        if (!last_ || *last_ != text)
-            last_ = *texts_.insert(text);
-        return *last_;
+        if (last_ == texts_.size() || bytes != QByteArrayView(lastBytes_)) {
+            lastBytes_.assign(bytes.data(), static_cast<std::size_t>(bytes.size()));
+            const auto [at, added] = numbers_.try_emplace(lastBytes_, texts_.size());
+            if (added)
+                texts_.push_back(make_(bytes));
+            last_ = at->second;
+        }
+        return {texts_[last_], last_};
     }
-    const QSet<Text>& all() const { return texts_; }
+    const std::vector<Text>& all() const { return texts_; }
 
 private:
-    QSet<Text> texts_;
-    std::optional<Text> last_;
+    Text (*make_)(QByteArrayView);
+    std::vector<Text> texts_;
+    std::unordered_map<std::string, std::size_t> numbers_;  // by the bytes each came as
+    std::string lastBytes_;
+    std::size_t last_ = 0;
 };
 
 // The fields of a line, split at its tabs; no line of the answer has more than nine.
@@ -36,16 +51,18 @@ class Fields {
 public:
     explicit Fields(QByteArrayView line)
     {
-        qsizetype start = 0;
-        for (qsizetype at = 0; at <= line.size(); ++at) {
-            if (at == line.size() || line[at] == '\t') {
-                if (count_ == Most) {
-                    ++count_;  // too many: a line of no kind
-                    return;
-                }
-                fields_[count_++] = line.sliced(start, at - start);
-                start = at + 1;
+        const char* at = line.data();
+        const char* const end = at + line.size();
+        for (;;) {
+            if (count_ == Most) {
+                ++count_;  // too many: a line of no kind
+                return;
             }
+            const auto* tab = static_cast<const char*>(std::memchr(at, '\t', static_cast<std::size_t>(end - at)));
+            fields_[count_++] = QByteArrayView(at, (tab ? tab : end) - at);
+            if (!tab)
+                return;
+            at = tab + 1;
         }
     }
     qsizetype size() const { return count_; }
@@ -61,6 +78,11 @@ private:
 QString Text_Of(QByteArrayView field)
 {
     return QString::fromUtf8(field).trimmed();
+}
+
+QByteArray Bytes_Of(QByteArrayView field)
+{
+    return field.toByteArray();
 }
 
 std::optional<double> Degrees_Of(QByteArrayView field, double limit)
@@ -79,9 +101,6 @@ std::optional<AtlasPlace> Place_Of(const Fields& fields)
         return std::nullopt;
     AtlasPlace place;
     place.name = Text_Of(fields[2]);
-    place.state = Text_Of(fields[3]);
-    place.country = Text_Of(fields[4]);
-    place.zoneId = fields[5].toByteArray();
     bool populationRead = false;
     place.population = fields[6].toUInt(&populationRead);
     const std::optional<double> latitude = Degrees_Of(fields[7], 90);
@@ -95,13 +114,12 @@ std::optional<AtlasPlace> Place_Of(const Fields& fields)
 
 // Which of the zones the system's time-zone data can give. Loading a zone takes a while, so
 // they are looked at on a thread of their own while the names are read.
-std::future<QSet<QByteArray>> Known_Zones(QSet<QByteArray> zones)
+std::future<std::vector<bool>> Known_Zones(std::vector<QByteArray> zones)
 {
     return std::async(std::launch::async, [zones = std::move(zones)] {
-        QSet<QByteArray> known;
+        std::vector<bool> known;
         for (const QByteArray& zone : zones)
-            if (Zone_Is_Known(zone))
-                known.insert(zone);
+            known.push_back(Zone_Is_Known(zone));
         return known;
     });
 }
@@ -133,10 +151,12 @@ struct AtlasStreamReader::Reading {
     Stage stage = Stage::Heading;
     AtlasStream stream;
     std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
-    QSet<std::uint32_t> ids;
-    SharedTexts<QString> regions;
-    SharedTexts<QByteArray> zones;
-    std::future<QSet<QByteArray>> knownZones;
+    std::unordered_set<std::uint32_t> ids;
+    SharedTexts<QString> states{Text_Of};
+    SharedTexts<QString> countries{Text_Of};
+    SharedTexts<QByteArray> zones{Bytes_Of};
+    std::vector<std::size_t> zoneOfPlace;  // each place's zone, by its number in `zones`
+    std::future<std::vector<bool>> knownZones;
     int nameLines = 0;
 };
 
@@ -198,15 +218,16 @@ void AtlasStreamReader::takeLine(QByteArrayView line)
         bool idRead = false;
         const std::uint32_t id = fields.value(1).toUInt(&idRead);
         std::optional<AtlasPlace> place = Place_Of(fields);
-        if (!place || !idRead || at.ids.contains(id)) {
+        if (!place || !idRead || !at.ids.insert(id).second) {
             ++stream.droppedPlaces;
             at.placeOfLine.push_back(-1);
             return;
         }
-        at.ids.insert(id);
-        place->state = at.regions.take(place->state);
-        place->country = at.regions.take(place->country);
-        place->zoneId = at.zones.take(place->zoneId);
+        place->state = at.states.take(fields[3]).first;
+        place->country = at.countries.take(fields[4]).first;
+        std::size_t zone = 0;
+        std::tie(place->zoneId, zone) = at.zones.take(fields[5]);
+        at.zoneOfPlace.push_back(zone);
         at.placeOfLine.push_back(static_cast<int>(places.size()));
         places.push_back(std::move(*place));
         return;
@@ -249,11 +270,17 @@ AtlasStream AtlasStreamReader::finish()
     if (at.stage != Reading::Stage::Ended || !unfinishedLine_.isEmpty())
         return Failed(QStringLiteral("what its reader gave back was damaged"));  // the end line never came
     std::vector<AtlasPlace>& places = at.stream.reading.places;
-    const QSet<QByteArray> known = at.knownZones.get();
-    const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
-    const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
-    at.stream.droppedPlaces += static_cast<int>(places.end() - kept);
-    places.erase(kept, places.end());
+    const std::vector<bool> known = at.knownZones.get();
+    std::size_t kept = 0;
+    for (std::size_t place = 0; place < places.size(); ++place) {
+        if (!known[at.zoneOfPlace[place]])
+            continue;
+        if (kept != place)
+            places[kept] = std::move(places[place]);
+        ++kept;
+    }
+    at.stream.droppedPlaces += static_cast<int>(places.size() - kept);
+    places.erase(places.begin() + static_cast<std::ptrdiff_t>(kept), places.end());
     if (places.empty())
         return Failed(QStringLiteral("the atlas library holds no places"));
     return std::move(at.stream);
