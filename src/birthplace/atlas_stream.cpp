@@ -21,20 +21,26 @@ namespace {
 template <typename Text>
 class SharedTexts {
 public:
+    // The text one field gave last: the towns of a country come one after another, so most
+    // texts of a field are the one just taken.
+    struct Recent {
+        std::string bytes;
+        std::size_t number = SIZE_MAX;
+    };
+
     explicit SharedTexts(Text (*make)(QByteArrayView)) : make_(make) {}
 
     // The text of these bytes, and its number.
-    std::pair<Text, std::size_t> take(QByteArrayView bytes)
+    std::pair<Text, std::size_t> take(QByteArrayView bytes, Recent& recent)
     {
-        // The towns of a country come one after another: most texts are the one just taken.
-        if (last_ == texts_.size() || bytes != QByteArrayView(lastBytes_)) {
-            lastBytes_.assign(bytes.data(), static_cast<std::size_t>(bytes.size()));
-            const auto [at, added] = numbers_.try_emplace(lastBytes_, texts_.size());
+        if (recent.number == SIZE_MAX || bytes != QByteArrayView(recent.bytes)) {
+            recent.bytes.assign(bytes.data(), static_cast<std::size_t>(bytes.size()));
+            const auto [at, added] = numbers_.try_emplace(recent.bytes, texts_.size());
             if (added)
                 texts_.push_back(make_(bytes));
-            last_ = at->second;
+            recent.number = at->second;
         }
-        return {texts_[last_], last_};
+        return {texts_[recent.number], recent.number};
     }
     const std::vector<Text>& all() const { return texts_; }
 
@@ -42,8 +48,6 @@ private:
     Text (*make_)(QByteArrayView);
     std::vector<Text> texts_;
     std::unordered_map<std::string, std::size_t> numbers_;  // by the bytes each came as
-    std::string lastBytes_;
-    std::size_t last_ = 0;
 };
 
 // The fields of a line, split at its tabs; no line of the answer has more than nine.
@@ -152,9 +156,10 @@ struct AtlasStreamReader::Reading {
     AtlasStream stream;
     std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
     std::unordered_set<std::uint32_t> ids;
-    SharedTexts<QString> states{Text_Of};
-    SharedTexts<QString> countries{Text_Of};
+    SharedTexts<QString> regions{Text_Of};  // states and countries, which some places share
+    SharedTexts<QString>::Recent state, country;
     SharedTexts<QByteArray> zones{Bytes_Of};
+    SharedTexts<QByteArray>::Recent zone;
     std::vector<std::size_t> zoneOfPlace;  // each place's zone, by its number in `zones`
     std::future<std::vector<bool>> knownZones;
     int nameLines = 0;
@@ -223,10 +228,10 @@ void AtlasStreamReader::takeLine(QByteArrayView line)
             at.placeOfLine.push_back(-1);
             return;
         }
-        place->state = at.states.take(fields[3]).first;
-        place->country = at.countries.take(fields[4]).first;
+        place->state = at.regions.take(fields[3], at.state).first;
+        place->country = at.regions.take(fields[4], at.country).first;
         std::size_t zone = 0;
-        std::tie(place->zoneId, zone) = at.zones.take(fields[5]);
+        std::tie(place->zoneId, zone) = at.zones.take(fields[5], at.zone);
         at.zoneOfPlace.push_back(zone);
         at.placeOfLine.push_back(static_cast<int>(places.size()));
         places.push_back(std::move(*place));
@@ -281,6 +286,7 @@ AtlasStream AtlasStreamReader::finish()
     }
     at.stream.droppedPlaces += static_cast<int>(places.size() - kept);
     places.erase(places.begin() + static_cast<std::ptrdiff_t>(kept), places.end());
+    places.shrink_to_fit();  // the places are kept as long as the program runs
     if (places.empty())
         return Failed(QStringLiteral("the atlas library holds no places"));
     return std::move(at.stream);
