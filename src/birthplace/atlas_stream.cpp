@@ -163,6 +163,22 @@ struct AtlasStreamReader::Reading {
     std::vector<std::size_t> zoneOfPlace;  // each place's zone, by its number in `zones`
     std::future<std::vector<bool>> knownZones;
     int nameLines = 0;
+    // The other names of the place whose names are coming, handed to it together once another
+    // place's come or the answer ends: a list grown name by name would be copied again and again.
+    int namesOf = -1;
+    std::vector<QString> names;
+
+    void giveNames()
+    {
+        if (namesOf < 0)
+            return;
+        QStringList& otherNames = stream.reading.places[static_cast<std::size_t>(namesOf)].otherNames;
+        otherNames.reserve(otherNames.size() + static_cast<qsizetype>(names.size()));
+        for (QString& name : names)
+            otherNames.append(std::move(name));
+        names.clear();
+        namesOf = -1;
+    }
 };
 
 AtlasStreamReader::AtlasStreamReader() : reading_(std::make_unique<Reading>()) {}
@@ -253,14 +269,19 @@ void AtlasStreamReader::takeLine(QByteArrayView line)
             ++stream.droppedNames;
             return;
         }
-        AtlasPlace& named = places[static_cast<std::size_t>(place)];
-        if (name != named.name)
-            named.otherNames.append(name);
+        if (name == places[static_cast<std::size_t>(place)].name)
+            return;
+        if (place != at.namesOf) {
+            at.giveNames();
+            at.namesOf = place;
+        }
+        at.names.push_back(name);
     } else if (kind == "fail") {
         fail(Fail_Problem(fields));
     } else if (kind == "end" && fields.size() == 3) {
         if (fields[1].toLongLong() != qsizetype(at.placeOfLine.size()) || fields[2].toInt() != at.nameLines)
             return fail(damaged);
+        at.giveNames();
         at.stage = Stage::Ended;
     } else {
         fail(damaged);
