@@ -2,33 +2,52 @@
 
 #include "birthplace/birth_zone.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <future>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
 // Keeps one copy of each text that many places share, so that the atlas holds "United States"
 // or "America/Chicago" once instead of once for each of their towns: a third of its memory.
+// Each text is numbered in the order it first came.
 template <typename Text>
 class SharedTexts {
 public:
-    Text take(const Text& text)
+    // The text one field gave last: the towns of a country come one after another, so most
+    // texts of a field are the one just taken.
+    struct Recent {
+        std::string bytes;
+        std::size_t number = SIZE_MAX;
+    };
+
+    explicit SharedTexts(Text (*make)(QByteArrayView)) : make_(make) {}
+
+    // The text of these bytes, and its number.
+    std::pair<Text, std::size_t> take(QByteArrayView bytes, Recent& recent)
     {
-        // The towns of a country come one after another: most texts are the one just taken.
-        if (!last_ || *last_ != text)
-            last_ = *texts_.insert(text);
-        return *last_;
+        if (recent.number == SIZE_MAX || bytes != QByteArrayView(recent.bytes)) {
+            recent.bytes.assign(bytes.data(), static_cast<std::size_t>(bytes.size()));
+            const auto [at, added] = numbers_.try_emplace(recent.bytes, texts_.size());
+            if (added)
+                texts_.push_back(make_(bytes));
+            recent.number = at->second;
+        }
+        return {texts_[recent.number], recent.number};
     }
-    const QSet<Text>& all() const { return texts_; }
+    const std::vector<Text>& all() const { return texts_; }
 
 private:
-    QSet<Text> texts_;
-    std::optional<Text> last_;
+    Text (*make_)(QByteArrayView);
+    std::vector<Text> texts_;
+    std::unordered_map<std::string, std::size_t> numbers_;  // by the bytes each came as
 };
 
 // The fields of a line, split at its tabs; no line of the answer has more than nine.
@@ -36,16 +55,18 @@ class Fields {
 public:
     explicit Fields(QByteArrayView line)
     {
-        qsizetype start = 0;
-        for (qsizetype at = 0; at <= line.size(); ++at) {
-            if (at == line.size() || line[at] == '\t') {
-                if (count_ == Most) {
-                    ++count_;  // too many: a line of no kind
-                    return;
-                }
-                fields_[count_++] = line.sliced(start, at - start);
-                start = at + 1;
+        const char* at = line.data();
+        const char* const end = at + line.size();
+        for (;;) {
+            if (count_ == Most) {
+                ++count_;  // too many: a line of no kind
+                return;
             }
+            const auto* tab = static_cast<const char*>(std::memchr(at, '\t', static_cast<std::size_t>(end - at)));
+            fields_[count_++] = QByteArrayView(at, (tab ? tab : end) - at);
+            if (!tab)
+                return;
+            at = tab + 1;
         }
     }
     qsizetype size() const { return count_; }
@@ -61,6 +82,11 @@ private:
 QString Text_Of(QByteArrayView field)
 {
     return QString::fromUtf8(field).trimmed();
+}
+
+QByteArray Bytes_Of(QByteArrayView field)
+{
+    return field.toByteArray();
 }
 
 std::optional<double> Degrees_Of(QByteArrayView field, double limit)
@@ -79,9 +105,6 @@ std::optional<AtlasPlace> Place_Of(const Fields& fields)
         return std::nullopt;
     AtlasPlace place;
     place.name = Text_Of(fields[2]);
-    place.state = Text_Of(fields[3]);
-    place.country = Text_Of(fields[4]);
-    place.zoneId = fields[5].toByteArray();
     bool populationRead = false;
     place.population = fields[6].toUInt(&populationRead);
     const std::optional<double> latitude = Degrees_Of(fields[7], 90);
@@ -95,13 +118,12 @@ std::optional<AtlasPlace> Place_Of(const Fields& fields)
 
 // Which of the zones the system's time-zone data can give. Loading a zone takes a while, so
 // they are looked at on a thread of their own while the names are read.
-std::future<QSet<QByteArray>> Known_Zones(QSet<QByteArray> zones)
+std::future<std::vector<bool>> Known_Zones(std::vector<QByteArray> zones)
 {
     return std::async(std::launch::async, [zones = std::move(zones)] {
-        QSet<QByteArray> known;
+        std::vector<bool> known;
         for (const QByteArray& zone : zones)
-            if (Zone_Is_Known(zone))
-                known.insert(zone);
+            known.push_back(Zone_Is_Known(zone));
         return known;
     });
 }
@@ -133,11 +155,30 @@ struct AtlasStreamReader::Reading {
     Stage stage = Stage::Heading;
     AtlasStream stream;
     std::vector<int> placeOfLine;  // for each P line, its place; -1 for a record left out
-    QSet<std::uint32_t> ids;
-    SharedTexts<QString> regions;
-    SharedTexts<QByteArray> zones;
-    std::future<QSet<QByteArray>> knownZones;
+    std::unordered_set<std::uint32_t> ids;
+    SharedTexts<QString> regions{Text_Of};  // states and countries, which some places share
+    SharedTexts<QString>::Recent state, country;
+    SharedTexts<QByteArray> zones{Bytes_Of};
+    SharedTexts<QByteArray>::Recent zone;
+    std::vector<std::size_t> zoneOfPlace;  // each place's zone, by its number in `zones`
+    std::future<std::vector<bool>> knownZones;
     int nameLines = 0;
+    // The other names of the place whose names are coming, handed to it together once another
+    // place's come or the answer ends: a list grown name by name would be copied again and again.
+    int namesOf = -1;
+    std::vector<QString> names;
+
+    void giveNames()
+    {
+        if (namesOf < 0)
+            return;
+        QStringList& otherNames = stream.reading.places[static_cast<std::size_t>(namesOf)].otherNames;
+        otherNames.reserve(otherNames.size() + static_cast<qsizetype>(names.size()));
+        for (QString& name : names)
+            otherNames.append(std::move(name));
+        names.clear();
+        namesOf = -1;
+    }
 };
 
 AtlasStreamReader::AtlasStreamReader() : reading_(std::make_unique<Reading>()) {}
@@ -198,15 +239,16 @@ void AtlasStreamReader::takeLine(QByteArrayView line)
         bool idRead = false;
         const std::uint32_t id = fields.value(1).toUInt(&idRead);
         std::optional<AtlasPlace> place = Place_Of(fields);
-        if (!place || !idRead || at.ids.contains(id)) {
+        if (!place || !idRead || !at.ids.insert(id).second) {
             ++stream.droppedPlaces;
             at.placeOfLine.push_back(-1);
             return;
         }
-        at.ids.insert(id);
-        place->state = at.regions.take(place->state);
-        place->country = at.regions.take(place->country);
-        place->zoneId = at.zones.take(place->zoneId);
+        place->state = at.regions.take(fields[3], at.state).first;
+        place->country = at.regions.take(fields[4], at.country).first;
+        std::size_t zone = 0;
+        std::tie(place->zoneId, zone) = at.zones.take(fields[5], at.zone);
+        at.zoneOfPlace.push_back(zone);
         at.placeOfLine.push_back(static_cast<int>(places.size()));
         places.push_back(std::move(*place));
         return;
@@ -227,14 +269,19 @@ void AtlasStreamReader::takeLine(QByteArrayView line)
             ++stream.droppedNames;
             return;
         }
-        AtlasPlace& named = places[static_cast<std::size_t>(place)];
-        if (name != named.name)
-            named.otherNames.append(name);
+        if (name == places[static_cast<std::size_t>(place)].name)
+            return;
+        if (place != at.namesOf) {
+            at.giveNames();
+            at.namesOf = place;
+        }
+        at.names.push_back(name);
     } else if (kind == "fail") {
         fail(Fail_Problem(fields));
     } else if (kind == "end" && fields.size() == 3) {
         if (fields[1].toLongLong() != qsizetype(at.placeOfLine.size()) || fields[2].toInt() != at.nameLines)
             return fail(damaged);
+        at.giveNames();
         at.stage = Stage::Ended;
     } else {
         fail(damaged);
@@ -249,11 +296,18 @@ AtlasStream AtlasStreamReader::finish()
     if (at.stage != Reading::Stage::Ended || !unfinishedLine_.isEmpty())
         return Failed(QStringLiteral("what its reader gave back was damaged"));  // the end line never came
     std::vector<AtlasPlace>& places = at.stream.reading.places;
-    const QSet<QByteArray> known = at.knownZones.get();
-    const auto unknownZone = [&](const AtlasPlace& place) { return !known.contains(place.zoneId); };
-    const auto kept = std::remove_if(places.begin(), places.end(), unknownZone);
-    at.stream.droppedPlaces += static_cast<int>(places.end() - kept);
-    places.erase(kept, places.end());
+    const std::vector<bool> known = at.knownZones.get();
+    std::size_t kept = 0;
+    for (std::size_t place = 0; place < places.size(); ++place) {
+        if (!known[at.zoneOfPlace[place]])
+            continue;
+        if (kept != place)
+            places[kept] = std::move(places[place]);
+        ++kept;
+    }
+    at.stream.droppedPlaces += static_cast<int>(places.size() - kept);
+    places.erase(places.begin() + static_cast<std::ptrdiff_t>(kept), places.end());
+    places.shrink_to_fit();  // the places are kept as long as the program runs
     if (places.empty())
         return Failed(QStringLiteral("the atlas library holds no places"));
     return std::move(at.stream);

@@ -20,16 +20,28 @@ namespace {
 struct Folded_Names {
     std::u16string text;
     std::vector<std::size_t> ends;
+    std::size_t otherLetters = 0;  // of the other names as written
 };
 
 Folded_Names Fold_Names(const std::vector<AtlasPlace>& places, std::size_t from, std::size_t to)
 {
+    SearchFolder folder(Apostrophes::Break);
     Folded_Names folded;
+    std::size_t names = 0, letters = 0;
     for (std::size_t place = from; place < to; ++place) {
-        folded.text += Fold_Place_Text(places[place].name);
+        names += 1 + static_cast<std::size_t>(places[place].otherNames.size());
+        letters += static_cast<std::size_t>(places[place].name.size());
+        for (const QString& name : places[place].otherNames)
+            folded.otherLetters += static_cast<std::size_t>(name.size());
+    }
+    letters += folded.otherLetters;
+    folded.ends.reserve(names);
+    folded.text.reserve(letters + letters / 4);  // a few letters fold to two
+    for (std::size_t place = from; place < to; ++place) {
+        folder.fold(places[place].name, folded.text);
         folded.ends.push_back(folded.text.size());
         for (const QString& name : places[place].otherNames) {
-            folded.text += Fold_Place_Text(name);
+            folder.fold(name, folded.text);
             folded.ends.push_back(folded.text.size());
         }
     }
@@ -57,8 +69,14 @@ PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(place
                 addName(static_cast<std::uint32_t>(place), other, next());
         }
     };
+    const Folded_Names laterFolded = laterHalf.get();
+    const std::size_t names = earlierHalf.ends.size() + laterFolded.ends.size();
+    foldedNames_.reserve(earlierHalf.text.size() + laterFolded.text.size());
+    otherNames_.reserve(earlierHalf.otherLetters + laterFolded.otherLetters);
+    for (auto* numbers : {&nameStarts_, &namePlaces_, &otherStarts_})
+        numbers->reserve(names + 1);
     take(earlierHalf, 0, half);
-    take(laterHalf.get(), half, places_.size());
+    take(laterFolded, half, places_.size());
     nameStarts_.push_back(static_cast<std::uint32_t>(foldedNames_.size()));
     otherStarts_.push_back(static_cast<std::uint32_t>(otherNames_.size()));
     for (auto* texts : {&foldedNames_, &otherNames_})
@@ -66,8 +84,9 @@ PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(place
     for (auto* numbers : {&nameStarts_, &namePlaces_, &otherStarts_})
         numbers->shrink_to_fit();
 
-    // Sorted by their first four letters first, which tell most of them apart at once; each
-    // half on a thread of its own, then the two merged.
+    // Sorted by their first four letters, which tell most of them apart at once, each half on a
+    // thread of its own and the two merged; then each run of words alike in those letters by
+    // the rest, and words alike to the end by their names' order.
     struct Sorted {
         std::uint64_t firstLetters;
         WordStart start;
@@ -84,14 +103,25 @@ PlaceIndex::PlaceIndex(std::vector<AtlasPlace> places) : places_(std::move(place
             sorted.push_back({firstLetters, {name, static_cast<std::uint16_t>(at)}});
         }
     }
-    const auto before = [this](const Sorted& a, const Sorted& b) {
-        return a.firstLetters != b.firstLetters ? a.firstLetters < b.firstLetters : key(a.start) < key(b.start);
-    };
+    const auto byFirstLetters = [](const Sorted& a, const Sorted& b) { return a.firstLetters < b.firstLetters; };
     const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
-    auto laterSorted = std::async(std::launch::async, [&] { std::sort(middle, sorted.end(), before); });
-    std::sort(sorted.begin(), middle, before);
+    auto laterSorted = std::async(std::launch::async, [&] { std::sort(middle, sorted.end(), byFirstLetters); });
+    std::sort(sorted.begin(), middle, byFirstLetters);
     laterSorted.get();
-    std::inplace_merge(sorted.begin(), middle, sorted.end(), before);
+    std::inplace_merge(sorted.begin(), middle, sorted.end(), byFirstLetters);
+    const auto byRest = [this](const Sorted& a, const Sorted& b) {
+        const std::u16string_view keyA = key(a.start), keyB = key(b.start);
+        const int rest = keyA.substr(std::min<std::size_t>(4, keyA.size())).compare(keyB.substr(std::min<std::size_t>(4, keyB.size())));
+        if (rest != 0)
+            return rest < 0;
+        return a.start.name != b.start.name ? a.start.name < b.start.name : a.start.offset < b.start.offset;
+    };
+    for (auto run = sorted.begin(); run != sorted.end();) {
+        const auto runEnd = std::find_if(run + 1, sorted.end(), [&](const Sorted& word) { return word.firstLetters != run->firstLetters; });
+        if (runEnd - run > 1)
+            std::sort(run, runEnd, byRest);
+        run = runEnd;
+    }
     wordStarts_.reserve(sorted.size());
     for (const Sorted& word : sorted)
         wordStarts_.push_back(word.start);

@@ -40,6 +40,58 @@ void Append_Code_Point(std::u16string& folded, char32_t c)
     }
 }
 
+// What one character folds to, decomposed as Fold_Search_Text decomposes it: its letters, and a
+// blank for each character between them that is neither letter nor digit.
+std::u16string Code_Point_Folding(char32_t c, Apostrophes apostrophes)
+{
+    const QString one = c > 0xFFFF ? QString::fromUcs4(&c, 1) : QString(QChar(static_cast<char16_t>(c)));
+    const QString decomposed = one.normalized(QString::NormalizationForm_KD);
+    std::u16string folding;
+    for (qsizetype at = 0; at < decomposed.size(); ++at) {
+        char32_t d = decomposed[at].unicode();
+        if (d < 0x80) {
+            if ((d >= u'a' && d <= u'z') || (d >= u'0' && d <= u'9'))
+                folding.push_back(static_cast<char16_t>(d));
+            else if (d >= u'A' && d <= u'Z')
+                folding.push_back(static_cast<char16_t>(d + (u'a' - u'A')));
+            else if (apostrophes == Apostrophes::Break || d != U'\'')
+                folding.push_back(u' ');
+            continue;
+        }
+        if (QChar::isHighSurrogate(d) && at + 1 < decomposed.size() && decomposed[at + 1].isLowSurrogate()) {
+            d = QChar::surrogateToUcs4(decomposed[at], decomposed[at + 1]);
+            ++at;
+        }
+        if (QChar::category(d) == QChar::Mark_NonSpacing || (apostrophes == Apostrophes::Dropped && Is_Apostrophe(d)))
+            continue;
+        if (!QChar::isLetterOrNumber(d)) {
+            folding.push_back(u' ');
+            continue;
+        }
+        char32_t second = 0;
+        Append_Code_Point(folding, Plain_Letter(QChar::toCaseFolded(d), second));
+        if (second)
+            Append_Code_Point(folding, second);
+    }
+    return folding;
+}
+
+// Appends a character's folding (letters, and blanks for what comes between them) to the text
+// folded so far; `blank` tells whether a blank is still owed before the next letter.
+void Append_Folding(std::u16string& folded, std::size_t textStart, std::u16string_view folding, bool& blank)
+{
+    for (const char16_t c : folding) {
+        if (c == u' ') {
+            blank = true;
+            continue;
+        }
+        if (blank && folded.size() > textStart)
+            folded.push_back(u' ');
+        blank = false;
+        folded.push_back(c);
+    }
+}
+
 }  // namespace
 
 std::u16string Fold_Search_Text(QStringView text, Apostrophes apostrophes)
@@ -93,4 +145,48 @@ std::u16string Fold_Search_Text(QStringView text, Apostrophes apostrophes)
 QStringList Fold_Search_Words(QStringView text, Apostrophes apostrophes)
 {
     return QString::fromStdU16String(Fold_Search_Text(text, apostrophes)).split(u' ', Qt::SkipEmptyParts);
+}
+
+SearchFolder::SearchFolder(Apostrophes apostrophes) : apostrophes_(apostrophes), foldingAt_(0x10000, 0) {}
+
+std::u16string_view SearchFolder::foldingOf(char16_t c)
+{
+    std::uint32_t& at = foldingAt_[c];
+    if (at == 0) {
+        const std::u16string folding = Code_Point_Folding(c, apostrophes_);
+        // Offset 0 with length 0 means "not yet worked out": a folding that is empty starts
+        // after a placeholder.
+        if (foldings_.empty())
+            foldings_.push_back(u' ');
+        at = static_cast<std::uint32_t>(foldings_.size()) << 8 | static_cast<std::uint32_t>(folding.size());
+        foldings_ += folding;
+    }
+    return std::u16string_view(foldings_).substr(at >> 8, at & 0xFF);
+}
+
+void SearchFolder::fold(QStringView text, std::u16string& folded)
+{
+    const std::size_t textStart = folded.size();
+    bool blank = false;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t c = text[at].unicode();
+        if (c < 0x80) {  // ASCII, as Fold_Search_Text reads it
+            const bool letterOrDigit = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+            if (!letterOrDigit) {
+                blank = blank || apostrophes_ == Apostrophes::Break || c != u'\'';
+                continue;
+            }
+            if (blank && folded.size() > textStart)
+                folded.push_back(u' ');
+            blank = false;
+            folded.push_back(c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c);
+        } else if (QChar::isHighSurrogate(c) && at + 1 < text.size() && text[at + 1].isLowSurrogate()) {
+            // Beyond the first plane, rare in names: worked out each time.
+            Append_Folding(folded, textStart, Code_Point_Folding(QChar::surrogateToUcs4(text[at], text[at + 1]), apostrophes_),
+                           blank);
+            ++at;
+        } else {
+            Append_Folding(folded, textStart, foldingOf(c), blank);
+        }
+    }
 }

@@ -163,6 +163,7 @@ std::vector<AtlasPlace> Places_With_Other_Names()
         place("Praia", "Praia", "Cabo Verde", 113364, {}),
         place("Prague", "Prague", "Czechia", 1165581, {"Praha", "Prag"}),
         place("Athens", "Attica", "Greece", 664046, {"Αθήνα", "Atene"}),
+        place("Saint Petersburg", "Saint Petersburg", "Russia", 5351935, {"Sankt Peterburg", "San Peterburg"}),
     };
 }
 
@@ -197,6 +198,8 @@ void TestPlaceAtlas::otherNamesFindTheirPlace_data()
         << "pra" << QStringList{"Prague, Prague, Czechia", "Praia, Praia, Cabo Verde"};
     QTest::newRow("its own name matched: no other name shown") << "munich" << QStringList{"Munich, Bavaria, Germany"};
     QTest::newRow("a later word of another name") << "baviera" << QStringList{"Munich (Monaco di Baviera), Bavaria, Germany"};
+    QTest::newRow("a later word of two other names: the one given first")
+        << "peterburg" << QStringList{"Saint Petersburg (Sankt Peterburg), Saint Petersburg, Russia"};
 }
 
 void TestPlaceAtlas::otherNamesFindTheirPlace()

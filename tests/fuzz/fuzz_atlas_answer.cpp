@@ -1,7 +1,8 @@
 // Whatever the atlas reader writes, or whatever a catalogue file holds, the program takes only
 // places it can use: finite coordinates in range, a name, a zone the system can give; or none,
-// with a reason.
+// with a reason. Whatever a place record of the library holds, the reader reads no byte outside it.
 #include "birthplace/atlas_stream.h"
+#include "birthplace/city_record.h"
 #include "birthplace/name_catalogue.h"
 #include "fuzz/fuzz_check.h"
 
@@ -28,5 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++pairs;
     });
     FUZZ_CHECK(whole || pairs == 0);
+
+    if (const std::optional<CityRecord> record = Read_City_Record(catalogue)) {
+        for (const std::string_view text : record->texts) {
+            FUZZ_CHECK(text.data() >= catalogue.data() && text.data() + text.size() < catalogue.data() + size);
+            FUZZ_CHECK(text.find('\0') == std::string_view::npos);
+        }
+    }
     return 0;
 }

@@ -7,6 +7,7 @@
 // FOLDER/*/LC_MESSAGES/geonames.mo, FOLDER being /usr/share/locale.
 #include <geonames.h>
 
+#include "birthplace/city_record.h"
 #include "birthplace/name_catalogue.h"
 
 #include <dirent.h>
@@ -23,6 +24,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -37,7 +39,7 @@ struct Atlas_Library {
     decltype(&geonames_city_free) freeCity = nullptr;
 };
 
-// How much of the names is written at a time, for the program to read while the rest is made.
+// How much is written at a time, for the program to read while the rest is made.
 constexpr std::size_t Piece_Bytes = 64 << 10;
 
 // What goes out: a field with no tab or line break in it.
@@ -81,6 +83,31 @@ std::string_view Field_Text(GVariant* record, gsize field, std::vector<GVariant*
     GVariant* value = g_variant_get_child_value(record, field);
     held.push_back(value);
     return g_variant_is_of_type(value, G_VARIANT_TYPE_STRING) ? g_variant_get_string(value, nullptr) : "";
+}
+
+// A record of the type "(sssssssudd)", its fields valid while the record and `held` live: read
+// straight from its bytes when they are as GLib lays them out, through GLib otherwise.
+CityRecord Record_Of(GVariant* city, std::vector<GVariant*>& held)
+{
+    const auto* bytes = static_cast<const char*>(g_variant_get_data(city));
+    if (bytes) {
+        const std::optional<CityRecord> record = Read_City_Record(std::string_view(bytes, g_variant_get_size(city)));
+        const auto utf8 = [](std::string_view text) { return g_utf8_validate_len(text.data(), text.size(), nullptr); };
+        if (record && std::all_of(record->texts.begin(), record->texts.end(), utf8))
+            return *record;
+    }
+    CityRecord record;
+    for (gsize field = 0; field < record.texts.size(); ++field)
+        record.texts[field] = Field_Text(city, field, held);
+    GVariant* population = g_variant_get_child_value(city, 7);
+    held.push_back(population);
+    record.population = g_variant_get_uint32(population);
+    for (const gsize field : {8, 9}) {
+        GVariant* value = g_variant_get_child_value(city, field);
+        held.push_back(value);
+        (field == 8 ? record.latitude : record.longitude) = g_variant_get_double(value);
+    }
+    return record;
 }
 
 // A file's bytes, mapped while it lives; empty for a file that cannot be read.
@@ -208,7 +235,7 @@ int main(int argc, char* argv[])
     const GVariantType* layout = G_VARIANT_TYPE("(sssssssudd)");
     const int count = atlas.countCities();
     std::string out = "zev-atlas 1\n";
-    out.reserve(static_cast<std::size_t>(std::max(count, 0)) * 80 + (4 << 20));
+    out.reserve(2 * Piece_Bytes);
     std::vector<std::pair<unsigned long, std::size_t>> ids;  // each place's id and its number in the output
     std::vector<GVariant*> held;
     int places = 0;
@@ -217,24 +244,24 @@ int main(int argc, char* argv[])
         if (!city)
             continue;
         if (g_variant_is_of_type(city, layout)) {
-            const std::string_view id = Field_Text(city, 0, held);
+            const CityRecord record = Record_Of(city, held);
+            const std::string_view id = record.texts[0];
             out += 'P';
             Append_Field(out, id);
-            for (const gsize field : {1, 3, 5, 6})
-                Append_Field(out, Field_Text(city, field, held));
-            GVariant* population = g_variant_get_child_value(city, 7);
-            held.push_back(population);
-            out += '\t' + std::to_string(g_variant_get_uint32(population));
-            for (const gsize field : {8, 9}) {
-                GVariant* value = g_variant_get_child_value(city, field);
-                held.push_back(value);
-                Append_Number(out, g_variant_get_double(value));
-            }
+            for (const std::size_t field : {1, 3, 5, 6})
+                Append_Field(out, record.texts[field]);
+            out += '\t' + std::to_string(record.population);
+            Append_Number(out, record.latitude);
+            Append_Number(out, record.longitude);
             out += '\n';
             unsigned long number = 0;
             if (std::from_chars(id.data(), id.data() + id.size(), number).ec == std::errc())
                 ids.emplace_back(number, places);
             ++places;
+            if (out.size() >= Piece_Bytes) {
+                Write_All(out);
+                out.clear();
+            }
         }
         for (GVariant* value : held)
             g_variant_unref(value);
@@ -243,7 +270,6 @@ int main(int argc, char* argv[])
     }
     if (places == 0)
         Fail("no-places", "");
-    // The places go out at once, so that the program reads them while the names are sorted.
     Write_All(out);
     out.clear();
     readingCatalogues.join();
