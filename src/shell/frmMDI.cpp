@@ -140,7 +140,17 @@ void frmMDI::MDIForm_Load()
     ui->lblMoonToday->setFocusPolicy(Qt::StrongFocus);
     ui->lblMoonToday->setCursor(Qt::PointingHandCursor);
     Welcome_Panel::attach(ui->picMain);
-    Keep_On_Screen(this);
+}
+
+// Fitted to the screen when first shown, not when made: the window exists then, and where the
+// platform frames windows itself its frame is known, so the launcher is fitted once.
+void frmMDI::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!fittedToScreen) {
+        fittedToScreen = true;
+        Keep_On_Screen(this);
+    }
 }
 
 // While a sub-program is open the launcher is only its three strips, docked at the bottom of the

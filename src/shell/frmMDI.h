@@ -20,6 +20,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -42,6 +43,7 @@ private:
     Ui::frmMDI* ui;
     QScrollArea* welcomeScroll = nullptr;
     bool docked = false;
+    bool fittedToScreen = false;
     QTimer* moonTimer = nullptr;  // made after the first frame, to update the Moon today
     QRect undockedGeometry;
     QList<QMargins> stripMargins;  // the strips' margins as designed
