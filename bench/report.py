@@ -82,7 +82,8 @@ def row(what, shown, goal, ratio, met):
 
 
 def timed_row(what, ms, goal_ms, shown=None):
-    row(what, shown or f"{ms:.2f} ms", f"under {goal_ms:.3g} ms", f"{ms / goal_ms:.2f}", ms < goal_ms)
+    goal = f"{goal_ms:.3g}" if goal_ms < 1000 else f"{goal_ms:.0f}"
+    row(what, shown or f"{ms:.2f} ms", f"under {goal} ms", f"{ms / goal_ms:.2f}", ms < goal_ms)
 
 
 def memory_row(what, held, floor, goal_mib):
