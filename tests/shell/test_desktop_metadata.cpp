@@ -37,7 +37,7 @@ private slots:
                                  << "<release version=\"([^\"]*)\"" << version;
         QTest::newRow("manual's version") << built + "zev-gemmarium.1"
                                           << "^\\.TH .* \"Zev Gemmarium ([^\"]*)\"" << version;
-        QTest::newRow("settings file") << built + "zev-gemmarium.1" << "^\\.I ~/(.*)$"
+        QTest::newRow("settings file") << built + "zev-gemmarium.1" << "^\\.I ~/(.*\\.conf)$"
                                        << QDir::home().relativeFilePath(QSettings().fileName());
     }
 
