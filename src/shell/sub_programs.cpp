@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -67,7 +66,10 @@ QPointer<QWidget>& welcomePanel()
 }
 
 // The screen's available area, less the band at its bottom where the launcher lies docked while
-// its welcome panel is hidden, so a sub-program window never covers the launcher's strips.
+// its welcome panel is hidden, so a sub-program window never covers the launcher's strips. The
+// band is as high as the docked launcher's fixed height and frame, not measured from where the
+// launcher is said to be: just after it docked, the window manager may still report the place it
+// had before, high on the screen, and a window placed then would be squeezed to nothing.
 QRect subProgramArea(const QWidget* window)
 {
     QRect area = Screen_Area(window);
@@ -75,9 +77,10 @@ QRect subProgramArea(const QWidget* window)
     if (!panel || !panel->isHidden())
         return area;
     const QWidget* launcher = panel->window();
-    const int launcherTop = launcher->frameGeometry().top();
-    if (launcher != window && launcher->isVisible() && launcherTop > area.top())
-        area.setBottom(std::min(area.bottom(), launcherTop - 1));
+    if (launcher == window || !launcher->isVisible())
+        return area;
+    const QMargins frame = Frame_Margins(launcher);
+    area.setBottom(area.bottom() - (launcher->minimumHeight() + frame.top() + frame.bottom()));
     return area;
 }
 

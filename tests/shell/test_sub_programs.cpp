@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -155,6 +156,37 @@ private slots:
         closing(window);
         QVERIFY(!panel.isHidden());
         QCOMPARE(Sub_Programs::instance(SubWindow::Divination), nullptr);
+        Welcome_Panel::attach(nullptr);
+    }
+
+    // A sub-program lies above the band the docked launcher's strips take at the bottom of the
+    // screen, taking all the height left, wherever the launcher is reported to be: just after it
+    // docked the window manager may still report it where it stood before.
+    void aSubProgramTakesTheHeightAboveTheDockedLauncher_data()
+    {
+        QTest::addColumn<bool>("reportedHigh");
+        QTest::newRow("the launcher docked at the bottom") << false;
+        QTest::newRow("the launcher still reported high on the screen") << true;
+    }
+
+    void aSubProgramTakesTheHeightAboveTheDockedLauncher()
+    {
+        QFETCH(bool, reportedHigh);
+        QWidget launcher;
+        auto* panel = new QWidget(&launcher);
+        launcher.setFixedSize(300, 100);
+        launcher.show();
+        panel->hide();
+        Welcome_Panel::attach(panel);
+        const QRect area = launcher.screen()->availableGeometry();
+        launcher.move(area.left(), reportedHigh ? area.top() + 2 : area.bottom() + 1 - launcher.frameGeometry().height());
+        Window window;
+        window.resize(300, area.height() * 2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Sub_Programs::placeAtTopCentre(&window);
+        QCOMPARE(window.frameGeometry().top(), area.top());
+        QCOMPARE(window.frameGeometry().bottom(), area.bottom() - launcher.frameGeometry().height());
         Welcome_Panel::attach(nullptr);
     }
 
