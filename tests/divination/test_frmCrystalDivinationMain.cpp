@@ -72,6 +72,7 @@ private slots:
     void drawShowsTheDrawnCrystal();
     void secondClickBeforeRefreshChangesNothing();
     void refreshRestoresTheOpeningView();
+    void theDrawnReadingShowsItHasTheKeyboard();
     void realDrawsReachEveryCrystalEvenly();
     void longestReadingIsShownWhole();
     void menuBarMatchesTheOtherSubPrograms();
@@ -205,6 +206,22 @@ void TestFrmCrystalDivinationMain::refreshRestoresTheOpeningView()
     Random_Source::setForTesting([] { return drawing(9); });
     clickPicture(window);
     QCOMPARE(viewOf(window).name, QStringLiteral("Jade"));
+}
+
+// The reading the focus goes to after a draw shows the ring every control shows with the keyboard.
+void TestFrmCrystalDivinationMain::theDrawnReadingShowsItHasTheKeyboard()
+{
+    frmCrystalDivinationMain window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Random_Source::setForTesting([] { return drawing(9); });
+    clickPicture(window);
+    auto* reading = window.findChild<QLabel*>(QStringLiteral("lblCrystalDesc"));
+    QVERIFY(reading->hasFocus());
+    const QImage focused = reading->grab().toImage();
+    reading->clearFocus();
+    QVERIFY(focused != reading->grab().toImage());
 }
 
 void TestFrmCrystalDivinationMain::realDrawsReachEveryCrystalEvenly()

@@ -39,12 +39,6 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         WrappedLabel::keyPressEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
-{
-    WrappedLabel::paintEvent(event);
-    Paint_Focus_Ring(this);
-}
-
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!isLeftClickInside(this, event)) {

@@ -22,7 +22,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
     bool takesFocus = true;
 };

@@ -1,5 +1,7 @@
 #include "shell/widgets/wrapped_label.h"
 
+#include "shell/widgets/accessible_controls.h"
+
 #include <algorithm>
 
 namespace {
@@ -28,4 +30,10 @@ int WrappedLabel::heightForWidth(int width) const
     const int height = QLabel::heightForWidth(width);
     heights.emplace_back(width, height);
     return height;
+}
+
+void WrappedLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    Paint_Focus_Ring(this);
 }

@@ -8,12 +8,17 @@
 // layouts ask each wrapped label for its height at the same few widths again and again, and
 // every answer lays the whole text out afresh: for a paragraph that is most of the cost of
 // opening the window. The heights are forgotten as soon as anything they depend on changes.
+// Such a label given the keyboard (a link, a reading the focus is sent to) shows the focus ring
+// every control shows.
 class WrappedLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
 
     int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Everything a height for a width depends on; the theme acts through the font, the margins
