@@ -70,17 +70,16 @@ QMargins commonFrame()
     return {1, title, 1, 4};
 }
 
-// Runs a window's placing once more when its real frame turns out other than the one assumed.
+// Runs a window's placing once more when the window manager has framed it and its frame is known.
 class FrameWatch : public QObject {
 public:
-    static void start(QWidget* window, std::function<void()> place, const QMargins& assumed)
+    static void start(QWidget* window, std::function<void()> place)
     {
         // The watch of a window is found by its name: it has no meta-object of its own to be cast by.
         auto* watch = static_cast<FrameWatch*>(window->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly));
         if (!watch)
             watch = new FrameWatch(window);
         watch->place = std::move(place);
-        watch->assumed = assumed;
         watch->pending = true;
         watch->watchHandle();
     }
@@ -93,11 +92,10 @@ protected:
         auto* handle = qobject_cast<QWindow*>(watched);
         if (pending && handle && event->type() == QEvent::Expose && handle->isExposed()) {
             pending = false;
-            // After the window's own handling: the exposure is what makes the frame known.
-            QTimer::singleShot(0, this, [this] {
-                if (Frame_Margins(window()) != assumed)
-                    place();
-            });
+            // After the window's own handling: the exposure is what makes the frame known. Placed
+            // again even when the frame is the one the placing took: the window manager may
+            // have put the window where it chose before the program's place reached it.
+            QTimer::singleShot(0, this, [this] { place(); });
         }
         return false;
     }
@@ -120,7 +118,6 @@ private:
     }
 
     std::function<void()> place;
-    QMargins assumed;
     bool pending = false;
 };
 }  // namespace
@@ -152,10 +149,15 @@ void Squeeze_Layouts(QWidget* window, bool squeeze)
     }
 }
 
+// A frame with a side below zero is none the window manager drew: what Qt works out while the
+// window manager is still changing a window's frame. The frame last known stands in for it.
 QMargins Frame_Margins(const QWidget* window)
 {
-    if (isFramed(window))
-        return *(lastFrame() = ownFrame(window));
+    if (isFramed(window)) {
+        const QMargins frame = ownFrame(window);
+        if (frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0)
+            return *(lastFrame() = frame);
+    }
     return lastFrame().value_or(commonFrame());
 }
 
@@ -185,7 +187,7 @@ void Place_By_Frame(QWidget* window, std::function<void()> place)
 {
     place();
     if (!isFramed(window))
-        FrameWatch::start(window, std::move(place), Frame_Margins(window));
+        FrameWatch::start(window, std::move(place));
 }
 
 void Keep_On_Screen(QWidget* window)

@@ -30,9 +30,9 @@ void Fit_Into(QWidget* window, const QRect& area);
 // Moves a window so that its frame lies at that place in the area.
 void Place_Frame(QWidget* window, const QRect& area, FramePlace place);
 
-// Runs place (which fits and places the window by its frame) now, and once more when the
-// window manager has framed the window, if its frame is then other than the one assumed. Under
-// X11 a window's frame is known only once the window manager has shown it.
+// Runs place (which fits and places the window by its frame) now, and, for a window not yet
+// framed, once more when the window manager has framed it. Under X11 a window's frame is known
+// only once the window manager has shown it.
 void Place_By_Frame(QWidget* window, std::function<void()> place);
 
 // Fits a window, frame included, into the available area of its screen and moves it inside.
