@@ -6,6 +6,7 @@
 #include "moon/ephemeris.h"
 #include "shell/clock.h"
 #include "shell/prompts.h"
+#include "shell/sub_programs.h"
 #include "shell/widgets/screen_fit.h"
 #include "text/month_names.h"
 #include "ui_frmMoonCalendar.h"
@@ -61,6 +62,7 @@ void frmMoonCalendar::Form_Load()
     showMonth(std::clamp(today.year(), First_Calendar_Year, Last_Calendar_Year), today.month());
     ui->calMonth->choose(today);
     ui->calMonth->setFocus();
+    Sub_Programs::placeAtTopCentre(this);
 }
 
 QDate frmMoonCalendar::todayInZone() const

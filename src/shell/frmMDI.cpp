@@ -78,13 +78,10 @@ constexpr qint64 Longest_Moon_Wait_Ms = 3'600'000;
 // the event loop: the frame reaches the screen first.
 constexpr int Moon_After_First_Frame_Ms = 100;
 
-// Shows a sub-program's first window after every sub-program window was closed: placed before it
-// is shown, so the window manager puts it there and not where its own rule would, and again at
-// the size it took when shown.
+// Shows a sub-program's first window after every sub-program window was closed.
 void openSubProgram(SubWindow program)
 {
     if (QWidget* window = Sub_Programs::obtain(program)) {
-        Sub_Programs::placeAtTopCentre(window);
         window->show();
         Sub_Programs::placeAtTopCentre(window);
     }
