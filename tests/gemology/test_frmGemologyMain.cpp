@@ -98,6 +98,7 @@ private slots:
     void notesReachTheDisplayAndTheReport_data();
     void notesReachTheDisplayAndTheReport();
     void exitClosesTheWindowAndBringsTheWelcomePanelBack();
+    void aGuardedFieldDeletedInFocusIsLeftAlone();
 
 private:
     template <typename Control>
@@ -726,6 +727,17 @@ void TestFrmGemologyMain::exitClosesTheWindowAndBringsTheWelcomePanelBack()
     QVERIFY(!Sub_Programs::instance(SubWindow::Entry));
     QVERIFY(!welcomePanel.isHidden());
     QVERIFY(!Sub_Programs::instance(SubWindow::Display));
+}
+
+// A field deleted while it has the focus tells its filters the focus leaves it when it is a
+// line edit no more: its paste guard touches nothing then (the sanitizer build checks it).
+void TestFrmGemologyMain::aGuardedFieldDeletedInFocusIsLeftAlone()
+{
+    QPointer<QLineEdit> box = field(QStringLiteral("txtLonD"));
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    delete box.data();
+    QVERIFY(!box);
 }
 
 QTEST_MAIN(TestFrmGemologyMain)

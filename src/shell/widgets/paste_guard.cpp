@@ -44,6 +44,11 @@ void PasteGuard::showContextMenu(const QPoint& at)
 
 bool PasteGuard::eventFilter(QObject* watched, QEvent* event)
 {
+    // Only the events that paste are looked at: others come while the field is being deleted
+    // (the focus leaving it), when it is a line edit no more.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonRelease && type != QEvent::ContextMenu && type != QEvent::Drop)
+        return false;
     if (watched != field || field->isReadOnly())
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
